@@ -1,0 +1,3 @@
+#include "app/stan.h"
+
+stan_programu stan;

@@ -1,0 +1,54 @@
+#include "io/strumien_rekordow.h"
+
+#include <bit>
+#include <cstring>
+
+#include "io/blad_pliku.h"
+
+static_assert(std::endian::native == std::endian::little, "records are stored little-endian");
+
+void pisarz_rekordow::bajty(const void* dane, std::size_t n) {
+  const auto* b = static_cast<const std::uint8_t*>(dane);
+  bufor.insert(bufor.end(), b, b + n);
+}
+void pisarz_rekordow::int32(std::int32_t v) { bajty(&v, 4); }
+void pisarz_rekordow::f64(double v) { bajty(&v, 8); }
+void pisarz_rekordow::f32(float v) { bajty(&v, 4); }
+void pisarz_rekordow::u8(std::uint8_t v) { bufor.push_back(v); }
+
+void czytnik_rekordow::wymagaj(std::size_t n) {
+  if (rozmiar_ - pozycja_ < n)
+    throw blad_pliku("plik jest ucięty (bajt " + std::to_string(pozycja_) + " z " +
+                     std::to_string(rozmiar_) + ")");
+}
+
+std::int32_t czytnik_rekordow::int32() {
+  wymagaj(4);
+  std::int32_t v;
+  std::memcpy(&v, dane_ + pozycja_, 4);
+  pozycja_ += 4;
+  return v;
+}
+
+double czytnik_rekordow::f64() {
+  wymagaj(8);
+  double v;
+  std::memcpy(&v, dane_ + pozycja_, 8);
+  pozycja_ += 8;
+  return v;
+}
+
+std::uint8_t czytnik_rekordow::u8() {
+  wymagaj(1);
+  return dane_[pozycja_++];
+}
+
+std::int32_t czytnik_rekordow::licznik(std::size_t min_rozmiar, const char* co) {
+  const std::size_t przed = pozycja_;
+  std::int32_t n = int32();
+  if (n < 0) return 0;
+  if (min_rozmiar > 0 && static_cast<std::size_t>(n) > pozostalo() / min_rozmiar)
+    throw blad_pliku(std::string("liczba ") + co + " (" + std::to_string(n) + ", bajt " +
+                     std::to_string(przed) + ") przekracza to, co mieści reszta pliku");
+  return n;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Raw little-endian records: 4-byte integers, 8-byte doubles, 1-byte flags, no tags.
+// The gzip layer (gz_plik.h) moves whole decompressed contents in and out of these.
+
+class pisarz_rekordow {
+ public:
+  void int32(std::int32_t v);
+  void f64(double v);
+  void f32(float v);
+  void u8(std::uint8_t v);
+  void bajty(const void* dane, std::size_t n);
+
+  const std::vector<std::uint8_t>& dane() const { return bufor; }
+  std::vector<std::uint8_t>& dane() { return bufor; }
+
+ private:
+  std::vector<std::uint8_t> bufor;
+};
+
+// Reads records from a buffer it does not own. Any read past the end throws blad_pliku
+// naming the offset, so a truncated file never yields half-read objects.
+class czytnik_rekordow {
+ public:
+  czytnik_rekordow(const std::uint8_t* dane, std::size_t rozmiar) : dane_(dane), rozmiar_(rozmiar) {}
+  explicit czytnik_rekordow(const std::vector<std::uint8_t>& dane) : czytnik_rekordow(dane.data(), dane.size()) {}
+
+  std::int32_t int32();
+  double f64();
+  std::uint8_t u8();
+
+  std::size_t pozycja() const { return pozycja_; }
+  std::size_t pozostalo() const { return rozmiar_ - pozycja_; }
+
+  // A count read from the file, checked against what the rest of the file can hold:
+  // each item takes at least `min_rozmiar` bytes. Negative counts read as zero.
+  std::int32_t licznik(std::size_t min_rozmiar, const char* co);
+
+ private:
+  void wymagaj(std::size_t n);
+  const std::uint8_t* dane_;
+  std::size_t rozmiar_;
+  std::size_t pozycja_ = 0;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+// What the side panels show for the selection; the editor implements it with its widgets.
+class panel_boczny {
+ public:
+  virtual ~panel_boczny() = default;
+  // One point: its world x and y, the radius slider position (-1: leave the slider), the
+  // track object, and the radius controls shown.
+  virtual void pokaz_punkt(double x, double y, int pozycja_suwaka, int obiekt) = 0;
+  // One line: its length and bearing, read-only.
+  virtual void pokaz_linie(double dlugosc, double azymut, int obiekt) = 0;
+  // One element: its index, 360 - kat, and the switch position bit.
+  virtual void pokaz_element(int indeks, double kat, int przelozenie) = 0;
+  virtual void pokaz_pusty() = 0;
+};

@@ -1,0 +1,111 @@
+#include "model/w_punkt.h"
+
+#include <cmath>
+
+#include "app/log.h"
+#include "io/strumien_rekordow.h"
+#include "io/strumien_tekstowy.h"
+#include "model/kolory.h"
+#include "model/w_element.h"
+#include "track/geometria.h"
+#include "track/malarz.h"
+
+w_punkt::~w_punkt() {
+  if (!li.empty())
+    log_pisz("!!!!!FATALNY BŁĄD - usuwany punkt ma %d wskaźnik(i) na linie\n", GET_LIMAX());
+}
+
+void w_punkt::dodaj_linie(w_linia* linia) { li.push_back(linia); }
+
+void w_punkt::usun_linie(w_linia* linia) {
+  if (li.empty()) {
+    log_pisz("FATALNY BŁĄD!!! - nadmiarowe usuwanie w_linii z w_punktu\n");
+    return;
+  }
+  for (auto it = li.begin(); it != li.end(); ++it) {
+    if (*it == linia) {
+      li.erase(it);
+      return;
+    }
+  }
+  // The line is not here: the list keeps one entry fewer, as the count says.
+  log_pisz("FATALNY BŁĄD!!! - usuwania w_linii z w_punktu - brak usuwanej linii w punkcje\n");
+  li.pop_back();
+}
+
+double w_punkt::GET_X() const {
+  if (!element) return x;
+  const double a = element->kat * STOPNIE_NA_RADIANY;
+  return std::cos(a) * x + std::sin(a) * y + element->x;
+}
+
+double w_punkt::GET_Y() const {
+  if (!element) return y;
+  const double a = element->kat * STOPNIE_NA_RADIANY;
+  return std::cos(a) * y - std::sin(a) * x + element->y;
+}
+
+double w_punkt::GET_Z() const { return element ? z + element->z : z; }
+
+void w_punkt::SET_X(double v) { x = element ? v - element->x : v; }
+void w_punkt::SET_Y(double v) { y = element ? v - element->y : v; }
+void w_punkt::SET_Z(double v) { z = element ? v - element->z : v; }
+
+bool w_punkt::CZY_ZAZNACZONY() const { return element ? element->zaznaczony : zaznaczony; }
+
+void w_punkt::ZAZNACZ(bool v) {
+  if (element)
+    element->zaznaczony = v;
+  else
+    zaznaczony = v;
+}
+
+void w_punkt::rysuj(malarz& m, int flagi, int kolorystyka) const {
+  if (flagi & RYSUJ_NIEAKTYWNY) {
+    m.rozmiar_punktu(3);
+    ustaw_kolor(m, kolor_nieaktywny(kolorystyka));
+  } else {
+    float rozmiar = 4;
+    kolor_rgb kolor = kolor_zwykly(kolorystyka);
+    if (flagi & RYSUJ_KONIEC) rozmiar = 7;
+    if (flagi & RYSUJ_POD_KURSOREM) rozmiar = 10;
+    if (element) kolor = kolor_elementu(kolorystyka);
+    if (CZY_ZAZNACZONY()) {
+      kolor = kolor_zaznaczony(kolorystyka);
+      rozmiar = 10;
+      if (flagi & RYSUJ_OSTATNI) kolor = {1, 1, 0};
+    }
+    if (element && (flagi & RYSUJ_POD_KURSOREM)) rozmiar = 12;
+    m.rozmiar_punktu(rozmiar);
+    ustaw_kolor(m, kolor);
+  }
+  m.punkt(GET_X(), GET_Y(), GET_Z());
+}
+
+void w_punkt::zapisz_txt(pisarz_tekstu& s) const {
+  s.f64(x);
+  s.f64(y);
+  s.f64(z);
+  s.int32(0);  // the text form carries no events
+}
+
+void w_punkt::wczytaj_txt(czytnik_tekstu& s) {
+  x = s.f64();
+  y = s.f64();
+  z = s.f64();
+  s.int32();  // event count, ignored
+}
+
+void w_punkt::zapisz(pisarz_rekordow& s) const {
+  s.f64(x);
+  s.f64(y);
+  s.f64(z);
+  zdarzenia.zapisz(s);
+}
+
+void w_punkt::wczytaj(czytnik_rekordow& s) {
+  x = s.f64();
+  y = s.f64();
+  z = s.f64();
+  zdarzenia.wczytaj(s);
+}

@@ -1,0 +1,252 @@
+#include "model/w_uklad.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "app/log.h"
+#include "model/panel_boczny.h"
+#include "track/malarz.h"
+
+w_uklad::~w_uklad() { wyczysc(); }
+
+void w_uklad::wyczysc() {
+  for (w_linia* linia : l) delete linia;
+  l.clear();
+  for (w_punkt* punkt : p) delete punkt;
+  p.clear();
+  for (w_element* element : e) delete element;
+  e.clear();
+  punkt_docelowy = nullptr;
+}
+
+void w_uklad::dodaj_do_p(w_punkt* punkt) { p.push_back(punkt); }
+void w_uklad::dodaj_do_l(w_linia* linia) { l.push_back(linia); }
+
+w_element* w_uklad::nowy_element(double x, double y, double z) {
+  e.push_back(new w_element(x, y, z, false, szab_akt));
+  return e.back();
+}
+
+int w_uklad::indeks_punktu(const w_punkt* punkt) const {
+  auto it = std::find(p.begin(), p.end(), punkt);
+  return it == p.end() ? -1 : static_cast<int>(it - p.begin());
+}
+
+int w_uklad::indeks_linii(const w_linia* linia) const {
+  auto it = std::find(l.begin(), l.end(), linia);
+  return it == l.end() ? -1 : static_cast<int>(it - l.begin());
+}
+
+int w_uklad::indeks_elementu(const w_element* element) const {
+  auto it = std::find(e.begin(), e.end(), element);
+  return it == e.end() ? -1 : static_cast<int>(it - e.begin());
+}
+
+w_linia* w_uklad::linia_miedzy(const w_punkt* a, const w_punkt* b) {
+  for (w_linia* linia : a->li)
+    if (linia->drugi_koniec(a) == b) return linia;
+  return nullptr;
+}
+
+void w_uklad::usun_punkt(w_punkt* punkt) { usun_punkt_nr(indeks_punktu(punkt)); }
+
+void w_uklad::usun_punkt_nr(int nr) {
+  if (nr < 0 || nr >= pmax()) return;
+  w_punkt* punkt = p[nr];
+  while (!punkt->li.empty()) usun_linie(punkt->li.front());
+  if (punkt_docelowy == punkt) punkt_docelowy = nullptr;
+  delete punkt;
+  p[nr] = p.back();
+  p.pop_back();
+}
+
+void w_uklad::usun_linie(w_linia* linia) { usun_linie_nr(indeks_linii(linia)); }
+
+void w_uklad::usun_linie_nr(int nr) {
+  if (nr < 0 || nr >= lmax()) return;
+  delete l[nr];
+  l.erase(l.begin() + nr);
+}
+
+void w_uklad::usun_odlaczone_linie() {
+  auto koniec = std::remove_if(l.begin(), l.end(), [](w_linia* linia) {
+    if (!linia->odlaczona()) return false;
+    delete linia;
+    return true;
+  });
+  l.erase(koniec, l.end());
+}
+
+void w_uklad::usun_puste_elementy() {
+  // Whether an element is referred to does not change while elements are removed, so it is
+  // found once; the removal itself follows the literal swap order (the element moved into
+  // index i is not looked at again).
+  std::vector<const w_element*> uzywane;
+  uzywane.reserve(p.size());
+  for (const w_punkt* punkt : p)
+    if (punkt->element) uzywane.push_back(punkt->element);
+  std::sort(uzywane.begin(), uzywane.end());
+  auto uzywany = [&](const w_element* el) {
+    return std::binary_search(uzywane.begin(), uzywane.end(), el);
+  };
+  for (std::size_t i = 0; i < e.size(); ++i) {
+    if (uzywany(e[i])) continue;
+    delete e[i];
+    e[i] = e.back();
+    e.pop_back();
+  }
+}
+
+void w_uklad::przelicz_wszystko() {
+  for (w_punkt* punkt : p) punkt->przelicz();
+  for (w_linia* linia : l) linia->przelicz();
+}
+
+bool w_uklad::element_zaznaczony(const w_element* element) const {
+  for (const w_punkt* punkt : p)
+    if (punkt->element == element && punkt->CZY_ZAZNACZONY()) return true;
+  return false;
+}
+
+std::vector<w_element*> w_uklad::elementy_zaznaczone() const {
+  // A point of an element reports the element's flag, so the element counts as selected when
+  // its flag is set and some point belongs to it.
+  std::vector<const w_element*> z_punktami;
+  for (const w_punkt* punkt : p)
+    if (punkt->element && punkt->element->zaznaczony) z_punktami.push_back(punkt->element);
+  std::sort(z_punktami.begin(), z_punktami.end());
+  std::vector<w_element*> wynik;
+  for (w_element* element : e)
+    if (element->zaznaczony && std::binary_search(z_punktami.begin(), z_punktami.end(), element))
+      wynik.push_back(element);
+  return wynik;
+}
+
+void w_uklad::zgas_podswietlenie() {
+  for (w_element* element : e) element->podswietlony = 0;
+}
+
+int w_uklad::co_pod_kursorem() const {
+  if (punkt_kursor >= 0 && punkt_kursor < pmax() && p[punkt_kursor]->CZY_ZAZNACZONY()) return 1;
+  if (linia_kursor >= 0 && linia_kursor < lmax() && l[linia_kursor]->CZY_ZAZNACZONY()) return 2;
+  return 0;
+}
+
+void w_uklad::rysuj_uklad(malarz& m, bool aktywny) const {
+  for (int i = 0; i < pmax(); ++i) {
+    int flagi = RYSUJ_NIEAKTYWNY;
+    if (aktywny) flagi = (i == punkt_kursor ? RYSUJ_POD_KURSOREM : 0) | (i == ostatni_punkt ? RYSUJ_OSTATNI : 0);
+    p[i]->rysuj(m, flagi, kolorystyka);
+  }
+  for (int i = 0; i < lmax(); ++i) {
+    int flagi = RYSUJ_NIEAKTYWNY;
+    if (aktywny) flagi = i == linia_kursor ? RYSUJ_POD_KURSOREM : 0;
+    l[i]->rysuj(m, flagi, kolorystyka);
+  }
+  if (punkt_docelowy && punkt_kursor >= 0 && punkt_kursor < pmax()) {
+    const w_punkt* a = punkt_docelowy;
+    const w_punkt* b = p[punkt_kursor];
+    m.kolor(1, 0, 1);
+    m.rozmiar_punktu(10);
+    m.punkt(a->GET_X(), a->GET_Y(), a->GET_Z());
+    m.punkt(b->GET_X(), b->GET_Y(), b->GET_Z());
+    m.szerokosc_linii(5);
+    m.linia(a->GET_X(), a->GET_Y(), a->GET_Z(), b->GET_X(), b->GET_Y(), b->GET_Z());
+  }
+}
+
+int w_uklad::ile_zaznaczonych_punktow() const {
+  return static_cast<int>(std::count_if(p.begin(), p.end(), [](const w_punkt* x) { return x->CZY_ZAZNACZONY(); }));
+}
+
+int w_uklad::ile_zaznaczonych_linii() const {
+  return static_cast<int>(std::count_if(l.begin(), l.end(), [](const w_linia* x) { return x->CZY_ZAZNACZONY(); }));
+}
+
+void w_uklad::odznacz_wszystko() {
+  for (w_punkt* punkt : p) punkt->ZAZNACZ(false);
+  for (w_linia* linia : l) linia->ZAZNACZ(false);
+}
+
+void w_uklad::zaznacz_wszystko() {
+  for (w_punkt* punkt : p)
+    if (!punkt->element) punkt->zaznaczony = 1;
+  for (w_linia* linia : l) linia->ZAZNACZ(false);
+  for (w_element* element : e) element->zaznaczony = 1;
+}
+
+void w_uklad::odwroc_zaznaczenie() {
+  for (w_punkt* punkt : p)
+    if (!punkt->element) punkt->zaznaczony = !punkt->zaznaczony;
+  for (w_linia* linia : l) linia->ZAZNACZ_WLASNY(false);
+  for (w_element* element : e) element->zaznaczony = !element->zaznaczony;
+}
+
+double w_uklad::panel_wartosc_1() const {
+  switch (panel_tryb) {
+    case PANEL_PUNKT: return panel_nr >= 0 && panel_nr < pmax() ? p[panel_nr]->GET_X() : 0;
+    case PANEL_LINIA: return panel_nr >= 0 && panel_nr < lmax() ? l[panel_nr]->dl : 0;
+    case PANEL_ELEMENT: return panel_nr >= 0 && panel_nr < emax() ? panel_nr : 0;
+    default: return std::numeric_limits<double>::quiet_NaN();
+  }
+}
+
+double w_uklad::panel_wartosc_2() const {
+  switch (panel_tryb) {
+    case PANEL_PUNKT: return panel_nr >= 0 && panel_nr < pmax() ? p[panel_nr]->GET_Y() : 0;
+    case PANEL_LINIA:
+      return panel_nr >= 0 && panel_nr < lmax()
+                 ? std::atan2(l[panel_nr]->ky, l[panel_nr]->kx) * RADIANY_NA_STOPNIE + 180
+                 : 0;
+    case PANEL_ELEMENT: return panel_nr >= 0 && panel_nr < emax() ? 360 - e[panel_nr]->kat : 0;
+    default: return std::numeric_limits<double>::quiet_NaN();
+  }
+}
+
+void w_uklad::panel_ustaw_1(double v) {
+  if (panel_tryb == PANEL_PUNKT && panel_nr >= 0 && panel_nr < pmax()) p[panel_nr]->SET_X(v);
+}
+
+void w_uklad::panel_ustaw_2(double v) {
+  if (panel_tryb == PANEL_PUNKT && panel_nr >= 0 && panel_nr < pmax()) {
+    p[panel_nr]->SET_Y(v);
+  } else if (panel_tryb == PANEL_ELEMENT && panel_nr >= 0 && panel_nr < emax()) {
+    if (!std::isfinite(v)) return;
+    double kat = 360 - v;
+    if (std::fabs(kat) > 1e6) kat = std::fmod(kat, 360.0);  // no endless stepping on huge input
+    while (kat >= 360) kat -= 360;
+    while (kat < 0) kat += 360;
+    e[panel_nr]->kat = kat;
+  }
+}
+
+void w_uklad::pokaz_punkt(int nr) {
+  if (nr < 0 || nr >= pmax()) {
+    log_pisz("!!! pokaz panel punkt index error [%d] pmax=[%d]\n", nr, pmax());
+    return;
+  }
+  if (panel) panel->pokaz_punkt(p[nr]->GET_X(), p[nr]->GET_Y(), -1, 0);
+}
+
+void w_uklad::pokaz_linie(int nr) {
+  if (nr < 0 || nr >= lmax()) {
+    log_pisz("!!! pokaz panel linia index error [%d] lmax=[%d]\n", nr, lmax());
+    return;
+  }
+  if (panel) panel->pokaz_linie(l[nr]->dl, azymut({l[nr]->kx, l[nr]->ky}), 0);
+}
+
+void w_uklad::pokaz_element(int nr) {
+  if (nr < 0 || nr >= emax()) return;
+  if (panel) panel->pokaz_element(nr, 360 - e[nr]->kat, e[nr]->przelozenie & PRZELOZENIE_SKRET);
+}
+
+void w_uklad::pokaz_pusty() {
+  if (panel) panel->pokaz_pusty();
+}
+
+void w_uklad::znajdz_blad(double& x, double& y) const {
+  x = 0;
+  y = 0;
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/w_element.h"
+#include "model/w_linia.h"
+#include "model/w_punkt.h"
+
+class malarz;
+class panel_boczny;
+class pisarz_tekstu;
+class czytnik_tekstu;
+class pisarz_rekordow;
+class czytnik_rekordow;
+
+// Colour schemes: "Kolorystyka szara", "zielona", "brązowa", "pstrokata".
+inline constexpr int KOLORYSTYKA_SZARA = 0;
+inline constexpr int KOLORYSTYKA_ZIELONA = 1;
+inline constexpr int KOLORYSTYKA_BRAZOWA = 2;
+inline constexpr int KOLORYSTYKA_PSTROKATA = 3;
+
+// What the side panel shows.
+inline constexpr int PANEL_NIEUSTAWIONY = -1;
+inline constexpr int PANEL_PUSTY = 0;
+inline constexpr int PANEL_PUNKT = 1;
+inline constexpr int PANEL_LINIA = 2;
+inline constexpr int PANEL_ELEMENT = 3;
+
+// Result of framing: the camera centre and zoom, each only when it is to be set.
+struct kadr {
+  bool ma_srodek = false;
+  double x = 0, y = 0;
+  bool ma_skale = false;
+  double skala = 0;
+};
+
+// The container of one network kind: owns points, lines and elements, keeps the cursor and
+// selection markers and defines, as virtual operations, what differs between kinds.
+// Points are swap-removed (indices are not stable); lines are shift-removed (order kept).
+class w_uklad {
+ public:
+  w_uklad() = default;
+  virtual ~w_uklad();
+  w_uklad(const w_uklad&) = delete;
+  w_uklad& operator=(const w_uklad&) = delete;
+
+  std::uint8_t wstawianie_bloku = 0;
+  int kolorystyka = KOLORYSTYKA_SZARA;
+  std::vector<w_punkt*> p;    // owned
+  std::vector<w_linia*> l;    // owned
+  std::vector<w_element*> e;  // owned
+  int punkt_kursor = -1;
+  int linia_kursor = -1;
+  int szab_akt = 0;
+  int ostatni_punkt = -1;
+  w_punkt* punkt_docelowy = nullptr;
+  int panel_tryb = PANEL_NIEUSTAWIONY;
+  int panel_nr = 0;
+  panel_boczny* panel = nullptr;  // where the side-panel slots write; none in headless use
+
+  int pmax() const { return static_cast<int>(p.size()); }
+  int lmax() const { return static_cast<int>(l.size()); }
+  int emax() const { return static_cast<int>(e.size()); }
+
+  // Virtual operations, in slot order (slots 4 to 12 are reserved and empty).
+  virtual void pokaz_punkt(int nr);
+  virtual void pokaz_linie(int nr);
+  virtual void pokaz_element(int nr);
+  virtual void pokaz_pusty();
+  virtual bool sprawdz_geometrie() const { return true; }
+  virtual void znajdz_blad(double& x, double& y) const;
+  virtual void dodaj_punkt(double x, double y, double z) = 0;
+  virtual w_linia* polacz(w_punkt* a, w_punkt* b) = 0;
+  virtual void scal() = 0;
+  virtual bool mozna_polaczyc(const w_punkt* a, const w_punkt* b) const = 0;
+  virtual void zapisz_txt(pisarz_tekstu& s) const;
+  virtual void wczytaj_txt(czytnik_tekstu& s);
+  virtual void zapisz(pisarz_rekordow& s) const;
+  virtual void wczytaj(czytnik_rekordow& s);
+  virtual void ustaw_przelozenie(int v) { (void)v; }
+  // A new point of the kind at (x, y, z) with the layout's defaults, not yet appended.
+  virtual w_punkt* utworz_punkt(double x, double y, double z) = 0;
+
+  // Containers.
+  void dodaj_do_p(w_punkt* punkt);
+  void dodaj_do_l(w_linia* linia);
+  w_element* nowy_element(double x, double y, double z);
+  int indeks_punktu(const w_punkt* punkt) const;
+  int indeks_linii(const w_linia* linia) const;
+  int indeks_elementu(const w_element* element) const;
+  void usun_punkt(w_punkt* punkt);
+  void usun_punkt_nr(int nr);
+  void usun_linie(w_linia* linia);
+  void usun_linie_nr(int nr);
+  void usun_puste_elementy();
+  void przelicz_wszystko();
+  // Removes every point, line and element (the track-clearing command and shutdown).
+  void wyczysc();
+  // The line joining a and b, or none.
+  static w_linia* linia_miedzy(const w_punkt* a, const w_punkt* b);
+
+  bool element_zaznaczony(const w_element* element) const;
+  // The elements for which element_zaznaczony holds, in element order, found in one pass.
+  std::vector<w_element*> elementy_zaznaczone() const;
+  void zgas_podswietlenie();
+  int co_pod_kursorem() const;
+  void ustaw_kolorystyke(int v) { kolorystyka = v; }
+  void rysuj_uklad(malarz& m, bool aktywny) const;
+
+  // Selection.
+  int ile_zaznaczonych_punktow() const;
+  int ile_zaznaczonych_linii() const;
+  void odznacz_wszystko();
+  void zaznacz_wszystko();
+  void odwroc_zaznaczenie();
+
+  // The two value boxes of the side panel, driven by panel_tryb and panel_nr.
+  double panel_wartosc_1() const;
+  double panel_wartosc_2() const;
+  void panel_ustaw_1(double v);
+  void panel_ustaw_2(double v);
+
+  // Editing operations of the plan view and menus.
+  void wskaz(double x, double y, double r, bool klik, bool zachowaj_zaznaczenie);
+  void zaznacz_prostokat(double x1, double y1, double x2, double y2, bool dodaj);
+  void przesun_zaznaczone(double dx, double dy, double r);
+  void obroc_zaznaczone(double cx, double cy, double kat);
+  void usun_zaznaczone();
+  void odbij_elementy();
+  void obroc_elementy_180();
+  void ustaw_rownolegle();
+  kadr pokaz_wszystko() const;
+  kadr pokaz_zaznaczone() const;
+
+ protected:
+  // Destroys the lines already detached from their points and closes the gaps in one pass,
+  // keeping the order of the others.
+  void usun_odlaczone_linie();
+};

@@ -1,0 +1,38 @@
+#include "track/geometria.h"
+
+#include <cmath>
+
+#include "track/malarz.h"
+
+double dlugosc(wektor v) { return std::sqrt(v.x * v.x + v.y * v.y); }
+
+wektor normalizuj(wektor v) {
+  double d = dlugosc(v);
+  if (d == 0) d = 1e-9;
+  return {v.x / d, v.y / d};
+}
+
+double azymut(wektor v) {
+  if (v.x == 0 && v.y == 0) return 0;
+  return std::atan2(v.x, v.y) * RADIANY_NA_STOPNIE;
+}
+
+wektor punkt_na_azymucie(wektor srodek, double r, double kat) {
+  const double a = kat * STOPNIE_NA_RADIANY;
+  return {srodek.x + r * std::sin(a), srodek.y + r * std::cos(a)};
+}
+
+void rysuj_luk(malarz& m, double cx, double cy, double r, double poczatek, double koniec) {
+  m.pasek_poczatek();
+  if (koniec > poczatek) {
+    for (double krok = 0;; krok += 1) {
+      const double kat = poczatek + krok;
+      if (!(kat < koniec)) break;
+      const wektor w = punkt_na_azymucie({cx, cy}, r, kat);
+      m.wierzcholek(w.x, w.y, 0);
+    }
+  }
+  const wektor w = punkt_na_azymucie({cx, cy}, r, koniec);
+  m.wierzcholek(w.x, w.y, 0);
+  m.pasek_koniec();
+}
