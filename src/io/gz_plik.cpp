@@ -1,0 +1,121 @@
+#include "io/gz_plik.h"
+
+#include <zlib.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "io/blad_pliku.h"
+
+namespace {
+
+constexpr unsigned KAWALEK = 1u << 20;
+
+std::string opis_errno() { return std::strerror(errno); }
+
+// Creates a unique temporary file beside the target.
+std::string plik_tymczasowy(const std::string& sciezka, int& deskryptor) {
+  std::string wzor = sciezka + ".tmp-XXXXXX";
+  deskryptor = mkstemp(wzor.data());
+  if (deskryptor < 0) throw blad_pliku("nie można utworzyć pliku tymczasowego obok " + sciezka + ": " + opis_errno());
+  return wzor;
+}
+
+// Flushes the temporary file to disk and renames it over the target.
+void podmien(const std::string& tymczasowy, const std::string& sciezka) {
+  int d = ::open(tymczasowy.c_str(), O_RDONLY);
+  if (d < 0 || ::fsync(d) != 0) {
+    const std::string blad = opis_errno();
+    if (d >= 0) ::close(d);
+    std::remove(tymczasowy.c_str());
+    throw blad_pliku("zapis pliku " + sciezka + " nie powiódł się: " + blad);
+  }
+  ::close(d);
+  if (std::rename(tymczasowy.c_str(), sciezka.c_str()) != 0) {
+    const std::string blad = opis_errno();
+    std::remove(tymczasowy.c_str());
+    throw blad_pliku("nie można zastąpić pliku " + sciezka + ": " + blad);
+  }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> wczytaj_gz(const std::string& sciezka) {
+  gzFile plik = gzopen(sciezka.c_str(), "rb");
+  if (!plik) throw blad_pliku("nie można otworzyć pliku " + sciezka);
+  std::vector<std::uint8_t> dane;
+  for (;;) {
+    const std::size_t przed = dane.size();
+    dane.resize(przed + KAWALEK);
+    const int n = gzread(plik, dane.data() + przed, KAWALEK);
+    if (n < 0) {
+      int kod = 0;
+      const std::string blad = gzerror(plik, &kod);
+      gzclose(plik);
+      throw blad_pliku("plik " + sciezka + " jest uszkodzony (gzip: " + blad + ")");
+    }
+    dane.resize(przed + static_cast<std::size_t>(n));
+    if (n == 0) break;
+  }
+  // A stream cut short reads to its end without an error from gzread; gzclose reports it.
+  const int zamkniecie = gzclose(plik);
+  if (zamkniecie != Z_OK) throw blad_pliku("plik " + sciezka + " jest ucięty lub uszkodzony (gzip)");
+  return dane;
+}
+
+void zapisz_gz(const std::string& sciezka, const std::uint8_t* dane, std::size_t rozmiar) {
+  int deskryptor = -1;
+  const std::string tymczasowy = plik_tymczasowy(sciezka, deskryptor);
+  gzFile plik = gzdopen(deskryptor, "wb");
+  if (!plik) {
+    ::close(deskryptor);
+    std::remove(tymczasowy.c_str());
+    throw blad_pliku("nie można zapisać pliku " + sciezka);
+  }
+  bool dobrze = true;
+  for (std::size_t zapisane = 0; zapisane < rozmiar && dobrze;) {
+    const unsigned n = static_cast<unsigned>(std::min<std::size_t>(KAWALEK, rozmiar - zapisane));
+    dobrze = gzwrite(plik, dane + zapisane, n) == static_cast<int>(n);
+    zapisane += n;
+  }
+  if (gzclose(plik) != Z_OK) dobrze = false;
+  if (!dobrze) {
+    std::remove(tymczasowy.c_str());
+    throw blad_pliku("zapis pliku " + sciezka + " nie powiódł się");
+  }
+  podmien(tymczasowy, sciezka);
+}
+
+std::string wczytaj_plik(const std::string& sciezka) {
+  std::FILE* plik = std::fopen(sciezka.c_str(), "rb");
+  if (!plik) throw blad_pliku("nie można otworzyć pliku " + sciezka);
+  std::string dane;
+  char bufor[1 << 16];
+  std::size_t n;
+  while ((n = std::fread(bufor, 1, sizeof bufor, plik)) > 0) dane.append(bufor, n);
+  const bool blad = std::ferror(plik);
+  std::fclose(plik);
+  if (blad) throw blad_pliku("błąd odczytu pliku " + sciezka);
+  return dane;
+}
+
+void zapisz_plik(const std::string& sciezka, std::string_view dane) {
+  int deskryptor = -1;
+  const std::string tymczasowy = plik_tymczasowy(sciezka, deskryptor);
+  std::FILE* plik = fdopen(deskryptor, "wb");
+  if (!plik) {
+    ::close(deskryptor);
+    std::remove(tymczasowy.c_str());
+    throw blad_pliku("nie można zapisać pliku " + sciezka);
+  }
+  bool dobrze = std::fwrite(dane.data(), 1, dane.size(), plik) == dane.size();
+  if (std::fclose(plik) != 0) dobrze = false;
+  if (!dobrze) {
+    std::remove(tymczasowy.c_str());
+    throw blad_pliku("zapis pliku " + sciezka + " nie powiódł się");
+  }
+  podmien(tymczasowy, sciezka);
+}
