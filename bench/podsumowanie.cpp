@@ -1,0 +1,29 @@
+#include "podsumowanie.h"
+
+#include <cstdio>
+
+void podsumowanie_celow::ReportRuns(const std::vector<Run>& runs) {
+  ConsoleReporter::ReportRuns(runs);
+  for (const Run& run : runs) {
+    if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
+    const auto cel = run.counters.find("cel_ms");
+    if (cel != run.counters.end()) {
+      const double ms = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+      wiersze.push_back({run.benchmark_name(), ms, cel->second.value, "ms"});
+    }
+    const auto cel_x = run.counters.find("cel_x_zlib");
+    const auto x = run.counters.find("x_zlib");
+    if (cel_x != run.counters.end() && x != run.counters.end())
+      wiersze.push_back({run.benchmark_name(), x->second.value, cel_x->second.value, "x zlib"});
+  }
+}
+
+void podsumowanie_celow::Finalize() {
+  ConsoleReporter::Finalize();
+  if (wiersze.empty()) return;
+  std::FILE* out = stdout;
+  std::fprintf(out, "\n%-44s %12s %12s  %s\n", "Target", "measured", "target", "");
+  for (const wiersz& w : wiersze)
+    std::fprintf(out, "%-44s %9.2f %-6s %5.1f %-6s %s\n", w.nazwa.c_str(), w.wynik, w.jednostka, w.cel, w.jednostka,
+                 w.wynik <= w.cel ? "ok" : "MISSED");
+}

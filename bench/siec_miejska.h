@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "track/geometria.h"
+#include "track/tor.h"
+
+// What the synthetic city network is made of.
+struct parametry_sieci {
+  int punkty = 100000;     // track points in all, turnout points included
+  int zwrotnice = 300;     // turnouts placed from the template library
+  int zdarzenia = 0;       // events, half on lines and half on curve vertices
+  std::uint32_t ziarno = 1;
+};
+
+// A new layout holding a city-like network: chains of free track whose vertices turn by
+// a few degrees (radii 25-300 m, points 10-20 m apart, so that no line is flagged), turnouts
+// from the template library at random places and bearings, and chains leaving from some of
+// their ends. Points and lines are appended directly; the layout is recomputed once at the end.
+std::unique_ptr<tor_uklad> siec_miejska(const parametry_sieci& parametry);
+
+// A spot at least r from every point and near a line, so that a pick there runs the line loop.
+wektor miejsce_bez_punktu(const tor_uklad& uklad, double r);
