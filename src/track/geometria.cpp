@@ -4,19 +4,6 @@
 
 #include "track/malarz.h"
 
-double dlugosc(wektor v) { return std::sqrt(v.x * v.x + v.y * v.y); }
-
-wektor normalizuj(wektor v) {
-  double d = dlugosc(v);
-  if (d == 0) d = 1e-9;
-  return {v.x / d, v.y / d};
-}
-
-double azymut(wektor v) {
-  if (v.x == 0 && v.y == 0) return 0;
-  return std::atan2(v.x, v.y) * RADIANY_NA_STOPNIE;
-}
-
 wektor punkt_na_azymucie(wektor srodek, double r, double kat) {
   const double a = kat * STOPNIE_NA_RADIANY;
   return {srodek.x + r * std::sin(a), srodek.y + r * std::cos(a)};

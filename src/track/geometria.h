@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 // Plane vectors, bearings and the arc primitive. Angles are degrees; a bearing is measured
 // from +y towards +x. Every operation is written out so that results are reproducible to the bit.
 
@@ -26,11 +28,19 @@ inline wektor obroc_w_lewo(wektor v) { return {-v.y, v.x}; }
 inline wektor obroc_w_prawo(wektor v) { return {v.y, -v.x}; }
 
 inline double iloczyn_skalarny(wektor v, wektor w) { return v.x * w.x + v.y * w.y; }
-double dlugosc(wektor v);
+// Inline: the layout recompute runs these for every point, where a call costs more than the work.
+inline double dlugosc(wektor v) { return std::sqrt(v.x * v.x + v.y * v.y); }
 // A zero vector stays zero (its length is taken as 1e-9).
-wektor normalizuj(wektor v);
+inline wektor normalizuj(wektor v) {
+  double d = dlugosc(v);
+  if (d == 0) d = 1e-9;
+  return {v.x / d, v.y / d};
+}
 // atan2(x, y) in degrees, in (-180, 180]; the zero vector has bearing 0.
-double azymut(wektor v);
+inline double azymut(wektor v) {
+  if (v.x == 0 && v.y == 0) return 0;
+  return std::atan2(v.x, v.y) * RADIANY_NA_STOPNIE;
+}
 // The point at bearing `kat` and distance r from a centre.
 wektor punkt_na_azymucie(wektor srodek, double r, double kat);
 
