@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,10 @@ inline void opisz_siec(benchmark::State& state, const tor_uklad& uklad) {
   state.counters["bledne_linie"] = static_cast<double>(
       std::count_if(uklad.l.begin(), uklad.l.end(), [](const w_linia* l) { return static_cast<const tor_linia*>(l)->blad; }));
 }
+
+// Statistic for repeated runs (--benchmark_repetitions): the run least disturbed by other
+// work on the machine.
+inline double najkrotszy(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
 
 // Target: at most this many milliseconds per iteration.
 inline void cel_ms(benchmark::State& state, double ms) { state.counters["cel_ms"] = ms; }

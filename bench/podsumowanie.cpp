@@ -5,16 +5,18 @@
 void podsumowanie_celow::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);
   for (const Run& run : runs) {
-    if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
+    // Repeated runs are summed up by their median.
+    if (run.error_occurred) continue;
+    if (run.run_type == Run::RT_Aggregate ? run.aggregate_name != "median" : run.repetitions > 1) continue;
     const auto cel = run.counters.find("cel_ms");
     if (cel != run.counters.end()) {
       const double ms = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
-      wiersze.push_back({run.benchmark_name(), ms, cel->second.value, "ms"});
+      wiersze.push_back({run.run_name.str(), ms, cel->second.value, "ms"});
     }
     const auto cel_x = run.counters.find("cel_x_zlib");
     const auto x = run.counters.find("x_zlib");
     if (cel_x != run.counters.end() && x != run.counters.end())
-      wiersze.push_back({run.benchmark_name(), x->second.value, cel_x->second.value, "x zlib"});
+      wiersze.push_back({run.run_name.str(), x->second.value, cel_x->second.value, "x zlib"});
   }
 }
 
