@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {
@@ -63,26 +65,6 @@ std::vector<int> zwrotnice_tramwajowe(const tor_uklad& uklad) {
   return wynik;
 }
 
-// A plain turnout for a library without one: a switch point with three lines, each line
-// starting at its outer end.
-szablon zwrotnica_reczna() {
-  szablon sz;
-  const wektor konce[] = {{0, -6}, {0, 12}, punkt_na_azymucie({0, 0}, 12, 8)};
-  sz.punkty.push_back(std::make_unique<tor_punkt>(0, 0, 0, 0, PROMIEN_MAX, 0));
-  for (const wektor& k : konce) {
-    sz.punkty.push_back(std::make_unique<tor_punkt>(0, k.x, k.y, 0, PROMIEN_MAX, 0));
-    tor_punkt* koniec = sz.punkty.back().get();
-    sz.linie.push_back(std::make_unique<tor_linia>(koniec, sz.punkty[0].get(), 0, 0));
-    sz.poczatki.push_back(static_cast<int>(sz.punkty.size()) - 1);
-    sz.konce.push_back(0);
-  }
-  sz.nazwa = "zwrotnica";
-  sz.rodzaj = SZABLON_ZWROTNICA;
-  for (auto& t : sz.punkty) t->przelicz();
-  for (auto& t : sz.linie) t->przelicz();
-  return sz;
-}
-
 // Points of the last element with one line that starts at them: free track leaving there
 // continues that line outwards, which the joint snapping accepts.
 std::vector<w_punkt*> wyjscia_elementu(const tor_uklad& uklad, int pierwszy_punkt) {
@@ -121,12 +103,10 @@ std::unique_ptr<tor_uklad> siec_miejska(const parametry_sieci& parametry) {
   auto wynik = std::make_unique<tor_uklad>();
   tor_uklad& uklad = *wynik;
   losowanie los(parametry.ziarno);
-  uklad.wczytaj_szablony(VIALTOR_ZRODLA "/data/dataeditor/sb.txt");
-  std::vector<int> szablony = zwrotnice_tramwajowe(uklad);
-  if (szablony.empty()) {
-    uklad.szablony.push_back(zwrotnica_reczna());
-    szablony.push_back(uklad.szab_max() - 1);
-  }
+  const std::string biblioteka = VIALTOR_ZRODLA "/data/dataeditor/sb.txt";
+  uklad.wczytaj_szablony(biblioteka);
+  const std::vector<int> szablony = zwrotnice_tramwajowe(uklad);
+  if (szablony.empty()) throw std::runtime_error("no tram turnout of 1,435 m in " + biblioteka);
   const double promien = uklad.promien_domyslny;
 
   // Turnouts go in first, while the layout is small: each template point is added with the
