@@ -1,1 +1,62 @@
-int main() { return 0; }
+// vialtor-cli: the editor's file commands without the editor.
+#include <CLI/CLI.hpp>
+
+#include <functional>
+
+#include "app/log.h"
+#include "cli/katalog_danych.h"
+#include "cli/komunikaty_cli.h"
+#include "cli/polecenia.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Vialtor: pliki układów torów tramwajowych bez edytora"};
+  app.require_subcommand(1);
+  // Global options are accepted after the command too.
+  app.fallthrough();
+  std::string katalog_danych;
+  std::string plik_logu;
+  app.add_option("--data", katalog_danych,
+                 "folder danych z biblioteką szablonów dataeditor/sb.txt "
+                 "(domyślnie folder data nad programem lub w bieżącym katalogu)");
+  app.add_option("--log", plik_logu, "zapisuj log programu do tego pliku");
+
+  std::string wejscie;
+  std::string wyjscie;
+  std::function<int()> polecenie;
+  // A command with one file names it FILE, one that writes another file IN and OUT.
+  auto dodaj = [&](const char* nazwa, const char* opis, const char* opis_wejscia, const char* opis_wyjscia,
+                   std::function<int()> dzialanie) {
+    CLI::App* sub = app.add_subcommand(nazwa, opis);
+    sub->add_option(opis_wyjscia ? "IN" : "FILE", wejscie, opis_wejscia)->required();
+    if (opis_wyjscia) sub->add_option("OUT", wyjscie, opis_wyjscia)->required();
+    sub->callback([&polecenie, dzialanie] { polecenie = dzialanie; });
+  };
+  dodaj("info", "liczby punktów, linii, elementów i zdarzeń, informacje o trasie, długość i geometria",
+        "plik .vxm, .vxp lub .txt", nullptr, [&] { return polecenie_info(wejscie, katalog_danych); });
+  dodaj("dump", "cały wczytany model jako dokument JSON", "plik .vxm, .vxp lub .txt", nullptr,
+        [&] { return polecenie_dump(wejscie, katalog_danych); });
+  dodaj("check", "test geometrii toru: ok (kod 0) albo error at X Y (kod 1)", "plik .vxm, .vxp lub .txt", nullptr,
+        [&] { return polecenie_check(wejscie, katalog_danych); });
+  dodaj("convert", "zapis w innej postaci: projekt .vxm albo postać tekstowa .txt", "plik .vxm, .vxp lub .txt",
+        "plik .vxm lub .txt", [&] { return polecenie_convert(wejscie, wyjscie, katalog_danych); });
+  dodaj("export", "eksport dla symulatora", "plik .vxm, .vxp lub .txt", "plik .layout",
+        [&] { return polecenie_export(wejscie, wyjscie, katalog_danych); });
+  dodaj("decode", "zawartość pliku symulatora po odwróceniu zaciemnienia", "plik .layout", "plik wynikowy",
+        [&] { return polecenie_decode(wejscie, wyjscie); });
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? WYJSCIE_OK : WYJSCIE_BLAD;
+  }
+
+  komunikaty_na_stderr();
+  if (!plik_logu.empty() && !log_otworz(plik_logu.c_str())) {
+    zglos_blad("nie można otworzyć pliku logu " + plik_logu);
+    return WYJSCIE_BLAD;
+  }
+  if (katalog_danych.empty()) katalog_danych = znajdz_katalog_danych();
+  const int kod = polecenie();
+  log_zamknij();
+  return kod;
+}

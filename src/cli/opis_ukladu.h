@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "cli/wczytywanie.h"
+
+// "ok", or "error at X Y" with the first flagged line's start point (2 decimals).
+std::string opis_geometrii(const tor_uklad& tor);
+
+// All events of the track: on points and on lines.
+int liczba_zdarzen(const tor_uklad& tor);
+
+// The "key: value" lines of the info command, each ending with a line break.
+std::string informacje(const model_edytora& model);

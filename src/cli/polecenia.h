@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// The commands of vialtor-cli. Each returns the exit code: 0 done, 1 a refusal the file
+// itself causes (faulty geometry, a foreign format), 2 a file that cannot be read or written.
+inline constexpr int WYJSCIE_OK = 0;
+inline constexpr int WYJSCIE_ODMOWA = 1;
+inline constexpr int WYJSCIE_BLAD = 2;
+
+int polecenie_info(const std::string& plik, const std::string& katalog_danych);
+int polecenie_dump(const std::string& plik, const std::string& katalog_danych);
+int polecenie_check(const std::string& plik, const std::string& katalog_danych);
+int polecenie_convert(const std::string& wejscie, const std::string& wyjscie, const std::string& katalog_danych);
+int polecenie_export(const std::string& wejscie, const std::string& wyjscie, const std::string& katalog_danych);
+int polecenie_decode(const std::string& wejscie, const std::string& wyjscie);
