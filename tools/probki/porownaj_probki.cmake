@@ -1,0 +1,13 @@
+# Regenerates the samples into WYNIK and compares them byte for byte with those in WZORCE.
+file(REMOVE_RECURSE ${WYNIK})
+file(MAKE_DIRECTORY ${WYNIK})
+execute_process(COMMAND ${GENERATOR} ${WYNIK} ${SZABLONY} RESULT_VARIABLE kod)
+if(NOT kod EQUAL 0)
+  message(FATAL_ERROR "generuj-probki failed (${kod})")
+endif()
+foreach(plik elblag_petla.vxm elblag_petla.txt elblag_0945b.vxp)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WYNIK}/${plik} ${WZORCE}/${plik} RESULT_VARIABLE rozne)
+  if(NOT rozne EQUAL 0)
+    message(FATAL_ERROR "${plik} differs from the committed sample: regenerate data/projects with generuj-probki")
+  endif()
+endforeach()
