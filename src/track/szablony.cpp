@@ -1,12 +1,11 @@
 // The turnout template library: reading, matching, stepping, placing and the preview.
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "app/komunikaty.h"
 #include "app/log.h"
 #include "io/blad_pliku.h"
+#include "io/gz_plik.h"
 #include "io/strumien_tekstowy.h"
 #include "track/malarz.h"
 #include "track/przeswity.h"
@@ -21,6 +20,8 @@ szablon czytaj_szablon(czytnik_tekstu& s) {
   // Each point takes five values and each line two.
   const int liczba_punktow = s.licznik(5, "punktów");
   const int liczba_linii = s.licznik(2, "linii");
+  // Placed, it would leave an element that no point refers to.
+  if (liczba_punktow == 0) throw blad_pliku("szablon bez punktów");
   for (int i = 0; i < liczba_punktow; ++i) {
     const double x = s.f64();
     const double y = s.f64();
@@ -34,9 +35,10 @@ szablon czytaj_szablon(czytnik_tekstu& s) {
   for (int i = 0; i < liczba_linii; ++i) {
     const int a = s.int32();
     const int b = s.int32();
-    if (a < 0 || a >= liczba_punktow || b < 0 || b >= liczba_punktow || a == b)
+    if (a < 0 || a >= liczba_punktow || b < 0 || b >= liczba_punktow)
       throw blad_pliku("linia " + std::to_string(i) + ": punkty " + std::to_string(a) + ", " + std::to_string(b) +
                        " spoza szablonu");
+    if (a == b) throw blad_pliku("linia " + std::to_string(i) + " łączy punkt " + std::to_string(a) + " z nim samym");
     tor_punkt* pa = sz.punkty[a].get();
     tor_punkt* pb = sz.punkty[b].get();
     if (w_uklad::linia_miedzy(pa, pb))
@@ -51,38 +53,52 @@ szablon czytaj_szablon(czytnik_tekstu& s) {
   std::replace(sz.nazwa.begin(), sz.nazwa.end(), '_', ' ');
   sz.rodzaj_transportu = s.int32();
   sz.rodzaj = s.int32();
-  sz.przeswit = sz.punkty.empty() ? 0 : sz.punkty.back()->przeswit;
+  sz.przeswit = sz.punkty.back()->przeswit;
   for (auto& t : sz.punkty) t->przelicz();
   for (auto& t : sz.linie) t->przelicz();
   return sz;
+}
+
+// Steps `akt` by `krok` (+1 or -1) with wrap-around until a template matches, examining at most
+// all of them and one more; a failed search leaves `akt` two steps on. A cursor outside the
+// library re-enters at the end it wraps to.
+bool szukaj_pasujacego(const std::vector<szablon>& szablony, int& akt, int krok, int transport, int przeswit,
+                       int rodzaj) {
+  const int ile = static_cast<int>(szablony.size());
+  if (ile == 0) return false;
+  for (int i = 0;; ++i) {
+    akt = akt >= 0 && akt < ile ? (akt + krok + ile) % ile : (krok > 0 ? 0 : ile - 1);
+    if (i > ile) return false;
+    if (szablony[akt].pasuje(transport, przeswit, rodzaj)) return true;
+  }
 }
 
 }  // namespace
 
 void tor_uklad::wczytaj_szablony(const std::string& sciezka) {
   szablony.clear();
-  std::ifstream plik(sciezka, std::ios::binary);
-  if (!plik) {
+  std::string tekst;
+  try {
+    tekst = wczytaj_plik(sciezka);
+  } catch (const blad_pliku&) {
     log_pisz("<>[] Txt błąd otwarcia pliku<%s>\n", sciezka.c_str());
     return;
   }
-  std::stringstream tresc;
-  tresc << plik.rdbuf();
-  const std::string tekst = tresc.str();
   czytnik_tekstu s(tekst);
   int liczba = 0;
   try {
     // A template takes at least five values (two counts, a name, two kinds).
     liczba = s.licznik(5, "szablonów");
   } catch (const blad_pliku& b) {
-    log_pisz("!!! szablony <%s>: nagłówek: %s\n", sciezka.c_str(), b.what());
+    log_pisz("!!! szablony <%s>: liczba szablonów nieczytelna (%s); brak szablonów\n", sciezka.c_str(), b.what());
     return;
   }
   for (int i = 0; i < liczba; ++i) {
     try {
       szablony.push_back(czytaj_szablon(s));
     } catch (const blad_pliku& b) {
-      log_pisz("!!! szablony <%s>: szablon %d: %s; wczytano %d\n", sciezka.c_str(), i, b.what(), szab_max());
+      log_pisz("!!! szablony <%s>: szablon nr %d nieczytelny (%s); wczytano %d z %d\n", sciezka.c_str(), i, b.what(),
+               szab_max(), liczba);
       return;
     }
   }
@@ -94,21 +110,11 @@ bool tor_uklad::istnieje_pasujacy(int transport, int przeswit, int rodzaj) const
 }
 
 bool tor_uklad::nastepny_pasujacy(int transport, int przeswit, int rodzaj) {
-  if (szablony.empty()) return false;
-  for (int i = 0;; ++i) {
-    if (++szab_akt >= szab_max()) szab_akt = 0;
-    if (i > szab_max()) return false;
-    if (szablony[szab_akt].pasuje(transport, przeswit, rodzaj)) return true;
-  }
+  return szukaj_pasujacego(szablony, szab_akt, 1, transport, przeswit, rodzaj);
 }
 
 bool tor_uklad::poprzedni_pasujacy(int transport, int przeswit, int rodzaj) {
-  if (szablony.empty()) return false;
-  for (int i = 0;; ++i) {
-    if (--szab_akt < 0) szab_akt = szab_max() - 1;
-    if (i > szab_max()) return false;
-    if (szablony[szab_akt].pasuje(transport, przeswit, rodzaj)) return true;
-  }
+  return szukaj_pasujacego(szablony, szab_akt, -1, transport, przeswit, rodzaj);
 }
 
 void tor_uklad::ustaw_szablon(int nr) {
@@ -125,7 +131,7 @@ std::string tor_uklad::nazwa_szablonu() const {
 
 void tor_uklad::wstaw_szablon(double x, double y) {
   if (szab_akt < 0 || szab_akt >= szab_max()) {
-    log_pisz("!!!!!FATALNY BŁĄD - szab_akt <0 V > szab_max");
+    log_pisz("!!!!!FATALNY BŁĄD - szab_akt <0 V > szab_max\n");
     return;
   }
   const szablon& sz = szablony[szab_akt];
