@@ -2,10 +2,12 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "io/blad_pliku.h"
@@ -16,11 +18,22 @@ constexpr unsigned KAWALEK = 1u << 20;
 
 std::string opis_errno() { return std::strerror(errno); }
 
+// The mode a plain save would give the file: the old file's, or the default one under umask
+// (mkstemp makes the temporary file private).
+mode_t tryb_pliku(const std::string& sciezka) {
+  struct stat st;
+  if (::stat(sciezka.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+  const mode_t maska = ::umask(0);
+  ::umask(maska);
+  return 0666 & ~maska;
+}
+
 // Creates a unique temporary file beside the target.
 std::string plik_tymczasowy(const std::string& sciezka, int& deskryptor) {
   std::string wzor = sciezka + ".tmp-XXXXXX";
   deskryptor = mkstemp(wzor.data());
-  if (deskryptor < 0) throw blad_pliku("nie można utworzyć pliku tymczasowego obok " + sciezka + ": " + opis_errno());
+  if (deskryptor < 0) throw blad_otwarcia("nie można utworzyć pliku tymczasowego obok " + sciezka + " (" + opis_errno() + ")");
+  ::fchmod(deskryptor, tryb_pliku(sciezka));
   return wzor;
 }
 
@@ -31,13 +44,13 @@ void podmien(const std::string& tymczasowy, const std::string& sciezka) {
     const std::string blad = opis_errno();
     if (d >= 0) ::close(d);
     std::remove(tymczasowy.c_str());
-    throw blad_pliku("zapis pliku " + sciezka + " nie powiódł się: " + blad);
+    throw blad_pliku("zapis pliku " + sciezka + " na dysk nie powiódł się (" + blad + ")");
   }
   ::close(d);
   if (std::rename(tymczasowy.c_str(), sciezka.c_str()) != 0) {
     const std::string blad = opis_errno();
     std::remove(tymczasowy.c_str());
-    throw blad_pliku("nie można zastąpić pliku " + sciezka + ": " + blad);
+    throw blad_pliku("nie można zastąpić pliku " + sciezka + " (" + blad + ")");
   }
 }
 
@@ -45,7 +58,7 @@ void podmien(const std::string& tymczasowy, const std::string& sciezka) {
 
 std::vector<std::uint8_t> wczytaj_gz(const std::string& sciezka) {
   gzFile plik = gzopen(sciezka.c_str(), "rb");
-  if (!plik) throw blad_pliku("nie można otworzyć pliku " + sciezka);
+  if (!plik) throw blad_otwarcia("nie można otworzyć pliku " + sciezka + " (" + opis_errno() + ")");
   std::vector<std::uint8_t> dane;
   for (;;) {
     const std::size_t przed = dane.size();
@@ -61,8 +74,7 @@ std::vector<std::uint8_t> wczytaj_gz(const std::string& sciezka) {
     if (n == 0) break;
   }
   // A stream cut short reads to its end without an error from gzread; gzclose reports it.
-  const int zamkniecie = gzclose(plik);
-  if (zamkniecie != Z_OK) throw blad_pliku("plik " + sciezka + " jest ucięty lub uszkodzony (gzip)");
+  if (gzclose(plik) != Z_OK) throw blad_pliku("plik " + sciezka + " jest ucięty lub uszkodzony (gzip)");
   return dane;
 }
 
@@ -73,7 +85,7 @@ void zapisz_gz(const std::string& sciezka, const std::uint8_t* dane, std::size_t
   if (!plik) {
     ::close(deskryptor);
     std::remove(tymczasowy.c_str());
-    throw blad_pliku("nie można zapisać pliku " + sciezka);
+    throw blad_otwarcia("nie można zapisać pliku " + sciezka);
   }
   bool dobrze = true;
   for (std::size_t zapisane = 0; zapisane < rozmiar && dobrze;) {
@@ -91,7 +103,7 @@ void zapisz_gz(const std::string& sciezka, const std::uint8_t* dane, std::size_t
 
 std::string wczytaj_plik(const std::string& sciezka) {
   std::FILE* plik = std::fopen(sciezka.c_str(), "rb");
-  if (!plik) throw blad_pliku("nie można otworzyć pliku " + sciezka);
+  if (!plik) throw blad_otwarcia("nie można otworzyć pliku " + sciezka + " (" + opis_errno() + ")");
   std::string dane;
   char bufor[1 << 16];
   std::size_t n;
@@ -109,7 +121,7 @@ void zapisz_plik(const std::string& sciezka, std::string_view dane) {
   if (!plik) {
     ::close(deskryptor);
     std::remove(tymczasowy.c_str());
-    throw blad_pliku("nie można zapisać pliku " + sciezka);
+    throw blad_otwarcia("nie można zapisać pliku " + sciezka);
   }
   bool dobrze = std::fwrite(dane.data(), 1, dane.size(), plik) == dane.size();
   if (std::fclose(plik) != 0) dobrze = false;

@@ -18,8 +18,8 @@ void pisarz_rekordow::u8(std::uint8_t v) { bufor.push_back(v); }
 
 void czytnik_rekordow::wymagaj(std::size_t n) {
   if (rozmiar_ - pozycja_ < n)
-    throw blad_pliku("plik jest ucięty (bajt " + std::to_string(pozycja_) + " z " +
-                     std::to_string(rozmiar_) + ")");
+    throw blad_pliku("dane urywają się: potrzeba " + std::to_string(n) + " B od bajtu " +
+                     std::to_string(pozycja_) + ", a jest ich " + std::to_string(rozmiar_));
 }
 
 std::int32_t czytnik_rekordow::int32() {
@@ -38,6 +38,19 @@ double czytnik_rekordow::f64() {
   return v;
 }
 
+float czytnik_rekordow::f32() {
+  wymagaj(4);
+  float v;
+  std::memcpy(&v, dane_ + pozycja_, 4);
+  pozycja_ += 4;
+  return v;
+}
+
+void czytnik_rekordow::pomin(std::size_t n) {
+  wymagaj(n);
+  pozycja_ += n;
+}
+
 std::uint8_t czytnik_rekordow::u8() {
   wymagaj(1);
   return dane_[pozycja_++];
@@ -45,10 +58,14 @@ std::uint8_t czytnik_rekordow::u8() {
 
 std::int32_t czytnik_rekordow::licznik(std::size_t min_rozmiar, const char* co) {
   const std::size_t przed = pozycja_;
-  std::int32_t n = int32();
+  return sprawdz_licznik(int32(), min_rozmiar, co, przed);
+}
+
+std::int32_t czytnik_rekordow::sprawdz_licznik(std::int32_t n, std::size_t min_rozmiar, const char* co,
+                                               std::size_t pozycja_licznika) const {
   if (n < 0) return 0;
   if (min_rozmiar > 0 && static_cast<std::size_t>(n) > pozostalo() / min_rozmiar)
     throw blad_pliku(std::string("liczba ") + co + " (" + std::to_string(n) + ", bajt " +
-                     std::to_string(przed) + ") przekracza to, co mieści reszta pliku");
+                     std::to_string(pozycja_licznika) + ") przekracza to, co mieści reszta pliku");
   return n;
 }

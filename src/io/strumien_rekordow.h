@@ -24,7 +24,7 @@ class pisarz_rekordow {
 };
 
 // Reads records from a buffer it does not own. Any read past the end throws blad_pliku
-// naming the offset, so a truncated file never yields half-read objects.
+// naming the offset, so a truncated file is refused rather than read into half-filled objects.
 class czytnik_rekordow {
  public:
   czytnik_rekordow(const std::uint8_t* dane, std::size_t rozmiar) : dane_(dane), rozmiar_(rozmiar) {}
@@ -32,7 +32,9 @@ class czytnik_rekordow {
 
   std::int32_t int32();
   double f64();
+  float f32();
   std::uint8_t u8();
+  void pomin(std::size_t n);
 
   std::size_t pozycja() const { return pozycja_; }
   std::size_t pozostalo() const { return rozmiar_ - pozycja_; }
@@ -40,6 +42,9 @@ class czytnik_rekordow {
   // A count read from the file, checked against what the rest of the file can hold:
   // each item takes at least `min_rozmiar` bytes. Negative counts read as zero.
   std::int32_t licznik(std::size_t min_rozmiar, const char* co);
+  // The same check of a count already read (`pozycja_licznika` is where it stood).
+  std::int32_t sprawdz_licznik(std::int32_t n, std::size_t min_rozmiar, const char* co,
+                               std::size_t pozycja_licznika) const;
 
  private:
   void wymagaj(std::size_t n);

@@ -25,14 +25,13 @@ class czytnik_tekstu {
   std::int32_t int32();
   double f64();
   std::string slowo();  // one token of any text
-  bool koniec();        // only white space left
-  std::size_t wiersz() const { return wiersz_; }  // only white space left
 
   // A count checked against what is left: every item takes at least `min_wartosci` values,
   // each at least two characters ("0\n"). Negative counts read as zero.
   std::int32_t licznik(std::size_t min_wartosci, const char* co);
 
  private:
+  bool koniec();  // only white space left
   std::string_view nastepny(const char* co);
   std::string_view tekst_;
   std::size_t pozycja_ = 0;

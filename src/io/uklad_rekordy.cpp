@@ -1,6 +1,6 @@
 // The layout's own records: the gz record form of the project file and the text form.
-#include <algorithm>
 #include <string>
+#include <unordered_map>
 
 #include "app/log.h"
 #include "io/blad_pliku.h"
@@ -16,189 +16,200 @@ constexpr int FORMAT_1411 = 1411;
 constexpr int FORMAT_1412 = 1412;
 
 // The smallest records, for checking counts against what the rest of a file can hold.
+struct najmniejsze_rekordy {
+  std::size_t punkt, linia, element;
+};
+// Bytes: a point without events, a line entry with its two indices, an element of the form.
 constexpr std::size_t NAJMNIEJSZY_PUNKT = 68;
 constexpr std::size_t NAJMNIEJSZA_LINIA = 8 + 12;
-constexpr std::size_t NAJMNIEJSZY_ELEMENT = 32;
+constexpr std::size_t ROZMIAR_ELEMENTU_1412 = 41;
+constexpr std::size_t ROZMIAR_ELEMENTU_1411 = 37;
+constexpr std::size_t ROZMIAR_ELEMENTU_1410 = 32;
+// Values of the text form: a point holds at least four, a line entry three, an element four.
+constexpr najmniejsze_rekordy NAJMNIEJSZE_TXT{4, 3, 4};
 
 [[noreturn]] void odrzuc_format(int numer) {
   log_pisz("proba wczytania nierozpoznanego pliku!\n");
   throw nieznany_format(numer);
 }
 
-std::string opis(const char* co, int nr, const std::string& tekst) {
-  return std::string(co) + " " + std::to_string(nr) + ": " + tekst;
+[[noreturn]] void odrzuc(const char* co, int nr, const std::string& tekst) {
+  throw blad_pliku(std::string(co) + " " + std::to_string(nr) + ": " + tekst);
 }
 
-// A line between points a and b of the appended ones; the pair is checked first, since a file
-// that names one point twice or joins the same pair twice cannot come from this program.
+// A fault inside one record names the record.
+template <class Czytaj>
+void w_rekordzie(const char* co, int nr, Czytaj czytaj) {
+  try {
+    czytaj();
+  } catch (const blad_pliku& b) {
+    odrzuc(co, nr, b.what());
+  }
+}
+
+void czytaj_rekord(w_punkt& punkt, czytnik_rekordow& s) { punkt.wczytaj(s); }
+void czytaj_rekord(w_punkt& punkt, czytnik_tekstu& s) { punkt.wczytaj_txt(s); }
+void czytaj_rekord(w_linia& linia, czytnik_rekordow& s) { linia.wczytaj(s); }
+void czytaj_rekord(w_linia& linia, czytnik_tekstu& s) { linia.wczytaj_txt(s); }
+
+// A line between points a and b of the appended ones. A file that names one point twice or
+// joins the same pair twice cannot come from this program, and the join would not make a line.
 void sprawdz_pare(const w_uklad& uklad, int nr, int a, int b, int liczba_punktow, int p0) {
-  if (a < 0 || a >= liczba_punktow || b < 0 || b >= liczba_punktow)
-    throw blad_pliku(opis("linia", nr, "indeks punktu " + std::to_string(a < 0 || a >= liczba_punktow ? a : b) +
-                                           " poza zakresem 0.." + std::to_string(liczba_punktow - 1)));
-  if (a == b) throw blad_pliku(opis("linia", nr, "łączy punkt " + std::to_string(a) + " z nim samym"));
+  for (int indeks : {a, b})
+    if (indeks < 0 || indeks >= liczba_punktow)
+      odrzuc("linia", nr, "indeks punktu " + std::to_string(indeks) + " poza zakresem 0.." +
+                              std::to_string(liczba_punktow - 1));
+  if (a == b) odrzuc("linia", nr, "łączy punkt " + std::to_string(a) + " z nim samym");
   if (w_uklad::linia_miedzy(uklad.p[p0 + a], uklad.p[p0 + b]))
-    throw blad_pliku(opis("linia", nr, "powtórzone połączenie punktów " + std::to_string(a) + " i " + std::to_string(b)));
+    odrzuc("linia", nr, "powtórzone połączenie punktów " + std::to_string(a) + " i " + std::to_string(b));
+}
+
+// Removes what a refused read appended: the layout is left as it was.
+void cofnij_dopisane(w_uklad& u, std::size_t p0, std::size_t l0, std::size_t e0) {
+  for (std::size_t i = l0; i < u.l.size(); ++i) delete u.l[i];
+  u.l.resize(l0);
+  for (std::size_t i = p0; i < u.p.size(); ++i) delete u.p[i];
+  u.p.resize(p0);
+  for (std::size_t i = e0; i < u.e.size(); ++i) delete u.e[i];
+  u.e.resize(e0);
+}
+
+// Appends the points, lines and elements of one file and links the points to their elements,
+// as the layout's add-point and join would append them one by one with the cursor markers
+// cleared. Nothing that was there before is touched until the whole file has been read; then
+// it is deselected and the last point read is the only one selected.
+template <class Czytnik, class CzytajElement>
+void dopisz(w_uklad& u, Czytnik& s, const najmniejsze_rekordy& najmniejsze, CzytajElement czytaj_element) {
+  const int p0 = u.pmax();
+  const int e0 = u.emax();
+  const std::size_t l0 = u.l.size();
+  int n = 0;
+  try {
+    n = s.licznik(najmniejsze.punkt, "punktów");
+    for (int i = 0; i < n; ++i) {
+      w_punkt* punkt = u.utworz_punkt(0, 0, 0);
+      u.dodaj_do_p(punkt);
+      w_rekordzie("punkt", i, [&] { czytaj_rekord(*punkt, s); });
+    }
+
+    const int m = s.licznik(najmniejsze.linia, "linii");
+    for (int i = 0; i < m; ++i) {
+      const int a = s.int32();
+      const int b = s.int32();
+      sprawdz_pare(u, i, a, b, n, p0);
+      w_linia* linia = u.polacz(u.p[p0 + a], u.p[p0 + b]);
+      if (!linia) odrzuc("linia", i, "nie da się połączyć punktów");
+      w_rekordzie("linia", i, [&] { czytaj_rekord(*linia, s); });
+    }
+
+    const int k = s.licznik(najmniejsze.element, "elementów");
+    for (int i = 0; i < k; ++i) {
+      w_element* element = u.nowy_element(0, 0, 0);
+      w_rekordzie("element", i, [&] { czytaj_element(*element, s); });
+    }
+
+    // References below -1 mean none, as -1 does.
+    for (int i = 0; i < n; ++i) {
+      const int r = s.int32();
+      if (r >= k)
+        odrzuc("punkt", i, "indeks elementu " + std::to_string(r) + " poza zakresem 0.." + std::to_string(k - 1));
+      if (r >= 0) u.p[p0 + i]->element = u.e[e0 + r];
+    }
+  } catch (...) {
+    cofnij_dopisane(u, p0, l0, e0);
+    throw;
+  }
+  if (n > 0) {
+    u.odznacz_wszystko();
+    u.p.back()->zaznaczony = 1;
+    u.punkt_kursor = u.linia_kursor = -1;
+  }
+}
+
+// Indices by address, found once for a whole file rather than searched per item.
+template <class T>
+std::unordered_map<const T*, int> indeksy(const std::vector<T*>& v) {
+  std::unordered_map<const T*, int> wynik;
+  wynik.reserve(v.size());
+  for (std::size_t i = 0; i < v.size(); ++i) wynik.emplace(v[i], static_cast<int>(i));
+  return wynik;
+}
+
+template <class T>
+int indeks(const std::unordered_map<const T*, int>& indeksy, const T* x) {
+  auto it = indeksy.find(x);
+  return it == indeksy.end() ? -1 : it->second;
+}
+
+void zapisz_rekord(const w_punkt& punkt, pisarz_rekordow& s) { punkt.zapisz(s); }
+void zapisz_rekord(const w_punkt& punkt, pisarz_tekstu& s) { punkt.zapisz_txt(s); }
+void zapisz_rekord(const w_linia& linia, pisarz_rekordow& s) { linia.zapisz(s); }
+void zapisz_rekord(const w_linia& linia, pisarz_tekstu& s) { linia.zapisz_txt(s); }
+void zapisz_rekord(const w_element& element, pisarz_rekordow& s) { element.zapisz(s); }
+void zapisz_rekord(const w_element& element, pisarz_tekstu& s) { element.zapisz_txt(s); }
+
+// Items 1 to 8 of the project file, or the text form: the two differ in their format number
+// and in the records of their stream.
+template <class Pisarz>
+void zapisz_uklad(const w_uklad& u, Pisarz& s, int format) {
+  s.int32(format);
+  s.int32(u.pmax());
+  for (const w_punkt* punkt : u.p) zapisz_rekord(*punkt, s);
+  const auto punkty = indeksy(u.p);
+  s.int32(u.lmax());
+  for (const w_linia* linia : u.l) {
+    s.int32(indeks(punkty, linia->p1));
+    s.int32(indeks(punkty, linia->p2));
+    zapisz_rekord(*linia, s);
+  }
+  s.int32(u.emax());
+  for (const w_element* element : u.e) zapisz_rekord(*element, s);
+  const auto elementy = indeksy(u.e);
+  for (const w_punkt* punkt : u.p) s.int32(punkt->element ? indeks(elementy, punkt->element) : -1);
 }
 
 }  // namespace
 
-void w_uklad::zapisz(pisarz_rekordow& s) const {
-  s.int32(FORMAT_1412);
-  s.int32(pmax());
-  for (const w_punkt* punkt : p) punkt->zapisz(s);
-  // Indices of line ends and elements are looked up once, not searched per line.
-  std::vector<std::pair<const w_punkt*, int>> indeksy;
-  indeksy.reserve(p.size());
-  for (int i = 0; i < pmax(); ++i) indeksy.emplace_back(p[i], i);
-  std::sort(indeksy.begin(), indeksy.end());
-  auto indeks = [&](const w_punkt* punkt) {
-    auto it = std::lower_bound(indeksy.begin(), indeksy.end(), std::make_pair(punkt, -1));
-    return it != indeksy.end() && it->first == punkt ? it->second : -1;
-  };
-  s.int32(lmax());
-  for (const w_linia* linia : l) {
-    s.int32(indeks(linia->p1));
-    s.int32(indeks(linia->p2));
-    linia->zapisz(s);
-  }
-  s.int32(emax());
-  for (const w_element* element : e) element->zapisz(s);
-  std::vector<std::pair<const w_element*, int>> elementy;
-  for (int i = 0; i < emax(); ++i) elementy.emplace_back(e[i], i);
-  std::sort(elementy.begin(), elementy.end());
-  for (const w_punkt* punkt : p) {
-    int nr = -1;
-    if (punkt->element) {
-      auto it = std::lower_bound(elementy.begin(), elementy.end(), std::make_pair(static_cast<const w_element*>(punkt->element), -1));
-      if (it != elementy.end() && it->first == punkt->element) nr = it->second;
-    }
-    s.int32(nr);
-  }
-}
+void w_uklad::zapisz(pisarz_rekordow& s) const { zapisz_uklad(*this, s, FORMAT_1412); }
 
 void w_uklad::wczytaj(czytnik_rekordow& s) {
-  const int p0 = pmax();
-  const int e0 = emax();
   const int format = s.int32();
-  if (format != FORMAT_1410 && format != FORMAT_1411 && format != FORMAT_1412) odrzuc_format(format);
-
-  // Each point read is appended as the kind's add-point operation would append it with the
-  // cursor markers cleared: with the layout's defaults, the new point the only one selected.
-  // The whole layout is recomputed once the file has been read.
-  const int n = s.licznik(NAJMNIEJSZY_PUNKT, "punktów");
-  if (n > 0) {
-    odznacz_wszystko();
-    punkt_kursor = linia_kursor = -1;
-  }
-  p.reserve(p.size() + n);
-  for (int i = 0; i < n; ++i) {
-    w_punkt* punkt = utworz_punkt(0, 0, 0);
-    dodaj_do_p(punkt);
-    try {
-      punkt->wczytaj(s);
-    } catch (const blad_pliku& b) {
-      throw blad_pliku(opis("punkt", i, b.what()));
-    }
-  }
-  if (n > 0) p.back()->zaznaczony = 1;
-
-  const int m = s.licznik(NAJMNIEJSZA_LINIA, "linii");
-  l.reserve(l.size() + m);
-  for (int i = 0; i < m; ++i) {
-    const int a = s.int32();
-    const int b = s.int32();
-    sprawdz_pare(*this, i, a, b, n, p0);
-    w_linia* linia = polacz(p[p0 + a], p[p0 + b]);
-    if (!linia) throw blad_pliku(opis("linia", i, "nie da się połączyć punktów"));
-    try {
-      linia->wczytaj(s);
-    } catch (const blad_pliku& bl) {
-      throw blad_pliku(opis("linia", i, bl.what()));
-    }
-  }
-
-  const std::size_t rozmiar_elementu = format == FORMAT_1412 ? 41 : (format == FORMAT_1411 ? 37 : 32);
-  const int k = s.licznik(std::max(rozmiar_elementu, NAJMNIEJSZY_ELEMENT), "elementów");
-  for (int i = 0; i < k; ++i) {
-    w_element* element = nowy_element(0, 0, 0);
+  najmniejsze_rekordy najmniejsze{NAJMNIEJSZY_PUNKT, NAJMNIEJSZA_LINIA, ROZMIAR_ELEMENTU_1412};
+  if (format == FORMAT_1411)
+    najmniejsze.element = ROZMIAR_ELEMENTU_1411;
+  else if (format == FORMAT_1410)
+    najmniejsze.element = ROZMIAR_ELEMENTU_1410;
+  else if (format != FORMAT_1412)
+    odrzuc_format(format);
+  // Fields a form lacks keep what a new element has: not mirrored, straight, `szab_akt`.
+  dopisz(*this, s, najmniejsze, [format](w_element& element, czytnik_rekordow& s) {
     if (format == FORMAT_1412)
-      element->wczytaj(s);
+      element.wczytaj(s);
     else if (format == FORMAT_1411)
-      element->wczytaj_1411(s);
+      element.wczytaj_1411(s);
     else
-      element->wczytaj_1410(s);
-  }
-
-  for (int i = 0; i < n; ++i) {
-    const int r = s.int32();
-    if (r >= k) throw blad_pliku(opis("punkt", i, "indeks elementu " + std::to_string(r) + " poza zakresem"));
-    if (r >= 0) p[p0 + i]->element = e[e0 + r];
-  }
-
+      element.wczytaj_1410(s);
+  });
   usun_puste_elementy();
   przelicz_wszystko();
   przelicz_wszystko();
   ostatni_punkt = -1;
 }
 
-void w_uklad::zapisz_txt(pisarz_tekstu& s) const {
-  s.int32(FORMAT_1410);
-  s.int32(pmax());
-  for (const w_punkt* punkt : p) punkt->zapisz_txt(s);
-  s.int32(lmax());
-  for (const w_linia* linia : l) {
-    s.int32(indeks_punktu(linia->p1));
-    s.int32(indeks_punktu(linia->p2));
-    linia->zapisz_txt(s);
-  }
-  s.int32(emax());
-  for (const w_element* element : e) element->zapisz_txt(s);
-  for (const w_punkt* punkt : p) s.int32(punkt->element ? indeks_elementu(punkt->element) : -1);
-}
+void w_uklad::zapisz_txt(pisarz_tekstu& s) const { zapisz_uklad(*this, s, FORMAT_1410); }
 
 void w_uklad::wczytaj_txt(czytnik_tekstu& s) {
-  const int p0 = pmax();
-  const int e0 = emax();
   const int format = s.int32();
   if (format != FORMAT_1410) odrzuc_format(format);
-
-  // A point's text record holds at least four values, a line entry three, an element four.
-  const int n = s.licznik(4, "punktów");
-  if (n > 0) {
-    odznacz_wszystko();
-    punkt_kursor = linia_kursor = -1;
-  }
-  for (int i = 0; i < n; ++i) {
-    w_punkt* punkt = utworz_punkt(0, 0, 0);
-    dodaj_do_p(punkt);
-    punkt->wczytaj_txt(s);
-  }
-  if (n > 0) p.back()->zaznaczony = 1;
-
-  const int m = s.licznik(3, "linii");
-  for (int i = 0; i < m; ++i) {
-    const int a = s.int32();
-    const int b = s.int32();
-    sprawdz_pare(*this, i, a, b, n, p0);
-    w_linia* linia = polacz(p[p0 + a], p[p0 + b]);
-    if (!linia) throw blad_pliku(opis("linia", i, "nie da się połączyć punktów"));
-    linia->wczytaj_txt(s);
-  }
-
-  const int k = s.licznik(4, "elementów");
-  for (int i = 0; i < k; ++i) nowy_element(0, 0, 0)->wczytaj_txt(s);
-
-  for (int i = 0; i < n; ++i) {
-    const int r = s.int32();
-    if (r >= k) throw blad_pliku(opis("punkt", i, "indeks elementu " + std::to_string(r) + " poza zakresem"));
-    if (r >= 0) p[p0 + i]->element = e[e0 + r];
-  }
-
+  dopisz(*this, s, NAJMNIEJSZE_TXT, [](w_element& element, czytnik_tekstu& s) { element.wczytaj_txt(s); });
+  // Elements that no point refers to stay, as this form has always left them.
   przelicz_wszystko();
   ostatni_punkt = -1;
 }
 
 namespace {
+// The records hold the second elevation absolute; once the element links are set, points of
+// an element hold it relative to the element's z, as they hold z.
 void wysokosci_wzgledem_elementow(tor_uklad& uklad, int od) {
   for (int i = od; i < uklad.pmax(); ++i) {
     tor_punkt* t = uklad.punkt(i);
