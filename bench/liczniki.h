@@ -12,6 +12,10 @@ inline void opisz_siec(benchmark::State& state, const tor_uklad& uklad) {
   state.counters["punkty"] = uklad.pmax();
   state.counters["linie"] = uklad.lmax();
   state.counters["zwrotnice"] = uklad.emax();
+  int zdarzenia = 0;
+  for (const w_punkt* punkt : uklad.p) zdarzenia += punkt->ILE_ZDARZEN();
+  for (const w_linia* linia : uklad.l) zdarzenia += linia->ILE_ZDARZEN();
+  state.counters["zdarzenia"] = zdarzenia;
   state.counters["bledne_linie"] = static_cast<double>(
       std::count_if(uklad.l.begin(), uklad.l.end(), [](const w_linia* l) { return static_cast<const tor_linia*>(l)->blad; }));
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/stan.h"
 #include "track/geometria.h"
 #include "track/tor.h"
 
@@ -13,6 +14,10 @@ struct parametry_sieci {
   int zdarzenia = 0;       // events, half on lines and half on curve vertices
   std::uint32_t ziarno = 1;
 };
+
+// The network of the file benchmarks: events on lines and points, saved with a route.
+inline constexpr parametry_sieci SIEC_ZE_ZDARZENIAMI{.zdarzenia = 10000};
+inline constexpr trasa_info TRASA_SIECI{1, 2024, 7};
 
 // A new layout holding a city-like network: chains of free track whose vertices turn by
 // a few degrees (radii 25-300 m, points 10-20 m apart, so that no line is flagged), turnouts
