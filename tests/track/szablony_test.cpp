@@ -384,6 +384,8 @@ struct zly_plik {
   int wczytane;  // the templates before the faulty one
 };
 
+void PrintTo(const zly_plik& z, std::ostream* os) { *os << z.opis; }
+
 class ZlyPlikSzablonow : public ::testing::TestWithParam<zly_plik> {};
 
 TEST_P(ZlyPlikSzablonow, ZostawiaSzablonyPrzedBledemILogujeJedenWiersz) {
