@@ -134,7 +134,6 @@ class w_uklad {
   kadr pokaz_wszystko() const;
   kadr pokaz_zaznaczone() const;
 
- protected:
   // Destroys the lines already detached from their points and closes the gaps in one pass,
   // keeping the order of the others.
   void usun_odlaczone_linie();
