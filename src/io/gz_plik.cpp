@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr unsigned KAWALEK = 1u << 20;
+constexpr unsigned KAWALEK = 1u << 16;
 
 std::string opis_errno() { return std::strerror(errno); }
 
@@ -32,7 +32,8 @@ mode_t tryb_pliku(const std::string& sciezka) {
 std::string plik_tymczasowy(const std::string& sciezka, int& deskryptor) {
   std::string wzor = sciezka + ".tmp-XXXXXX";
   deskryptor = mkstemp(wzor.data());
-  if (deskryptor < 0) throw blad_otwarcia("nie można utworzyć pliku tymczasowego obok " + sciezka + " (" + opis_errno() + ")");
+  if (deskryptor < 0)
+    throw blad_otwarcia("nie można utworzyć pliku tymczasowego obok " + sciezka + " (" + opis_errno() + ")");
   ::fchmod(deskryptor, tryb_pliku(sciezka));
   return wzor;
 }
@@ -60,18 +61,14 @@ std::vector<std::uint8_t> wczytaj_gz(const std::string& sciezka) {
   gzFile plik = gzopen(sciezka.c_str(), "rb");
   if (!plik) throw blad_otwarcia("nie można otworzyć pliku " + sciezka + " (" + opis_errno() + ")");
   std::vector<std::uint8_t> dane;
-  for (;;) {
-    const std::size_t przed = dane.size();
-    dane.resize(przed + KAWALEK);
-    const int n = gzread(plik, dane.data() + przed, KAWALEK);
-    if (n < 0) {
-      int kod = 0;
-      const std::string blad = gzerror(plik, &kod);
-      gzclose(plik);
-      throw blad_pliku("plik " + sciezka + " jest uszkodzony (gzip: " + blad + ")");
-    }
-    dane.resize(przed + static_cast<std::size_t>(n));
-    if (n == 0) break;
+  std::vector<std::uint8_t> kawalek(KAWALEK);
+  int n;
+  while ((n = gzread(plik, kawalek.data(), KAWALEK)) > 0) dane.insert(dane.end(), kawalek.begin(), kawalek.begin() + n);
+  if (n < 0) {
+    int kod = 0;
+    const std::string blad = gzerror(plik, &kod);
+    gzclose(plik);
+    throw blad_pliku("plik " + sciezka + " jest uszkodzony (gzip: " + blad + ")");
   }
   // A stream cut short reads to its end without an error from gzread; gzclose reports it.
   if (gzclose(plik) != Z_OK) throw blad_pliku("plik " + sciezka + " jest ucięty lub uszkodzony (gzip)");

@@ -32,7 +32,9 @@ void pomin_stare_zdarzenia(czytnik_rekordow& s) {
 
 void sprawdz_indeks(const char* co, int nr, int indeks, int liczba_punktow) {
   if (indeks < 0 || indeks >= liczba_punktow)
-    odrzuc(co, nr, "indeks punktu " + std::to_string(indeks) + " poza zakresem 0.." + std::to_string(liczba_punktow - 1));
+    odrzuc(co, nr,
+           "indeks punktu " + std::to_string(indeks) + " poza zakresem 0.." +
+               std::to_string(liczba_punktow - 1));
 }
 
 // The catenary section into an empty catenary layout: points joined to nothing, the last one
