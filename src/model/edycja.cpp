@@ -223,8 +223,10 @@ void w_uklad::ustaw_rownolegle() {
   const wektor d{wzorzec->p1->GET_X() - wzorzec->p2->GET_X(), wzorzec->p1->GET_Y() - wzorzec->p2->GET_Y()};
   const double kat_wzorca = std::atan2(d.x, d.y) * RADIANY_NA_STOPNIE + 90;
 
+  // Whatever moves, the curves and faults of the layout follow at once.
   if (punkt_kursor >= 0 && punkt_kursor < pmax() && p[punkt_kursor]->element) {
     p[punkt_kursor]->element->kat = kat_wzorca;
+    przelicz_wszystko();
     return;
   }
   if (linia_kursor < 0 || linia_kursor >= lmax()) {
@@ -234,6 +236,7 @@ void w_uklad::ustaw_rownolegle() {
   w_linia* cel = l[linia_kursor];
   if (cel->w_elemencie()) {
     cel->p1->element->kat = kat_wzorca;
+    przelicz_wszystko();
     return;
   }
   if (cel->p1->element || cel->p2->element) return;
@@ -243,6 +246,7 @@ void w_uklad::ustaw_rownolegle() {
   const double t = iloczyn_skalarny(n, v);
   cel->p1->SET_X(cel->p1->GET_X() - t * n.x);
   cel->p1->SET_Y(cel->p1->GET_Y() - t * n.y);
+  przelicz_wszystko();
 }
 
 namespace {

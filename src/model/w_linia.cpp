@@ -54,12 +54,12 @@ void w_linia::ZAZNACZ_WLASNY(bool v) {
 }
 
 void w_linia::rysuj(malarz& m, int flagi, int kolorystyka) const {
-  if (flagi & 4) {
+  if (flagi & RYSUJ_NIEAKTYWNY) {
     m.szerokosc_linii(1);
     ustaw_kolor(m, kolor_nieaktywnej_linii(kolorystyka));
   } else {
     kolor_rgb kolor = kolor_zwykly(kolorystyka);
-    float szerokosc = (flagi & 1) ? 3 : 1;
+    float szerokosc = (flagi & RYSUJ_POD_KURSOREM) ? 3 : 1;
     if (w_elemencie()) kolor = kolor_elementu(kolorystyka);
     if (CZY_ZAZNACZONY()) {
       szerokosc = 5;

@@ -28,9 +28,9 @@ void w_punkt::usun_linie(w_linia* linia) {
       return;
     }
   }
-  // The line is not here: the list keeps one entry fewer, as the count says.
+  // The line is not here: the list stays as it is, since dropping another entry would leave
+  // that line pointing at a point that no longer knows it.
   log_pisz("FATALNY BŁĄD!!! - usuwania w_linii z w_punktu - brak usuwanej linii w punkcje\n");
-  li.pop_back();
 }
 
 double w_punkt::GET_X() const {

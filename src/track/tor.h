@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/w_uklad.h"
+#include "track/geometria.h"
 
 // Track point: a curve vertex when it has two lines, an end with one, a switch point with three.
 class tor_punkt : public w_punkt {
@@ -35,6 +36,10 @@ class tor_punkt : public w_punkt {
 
   // The second elevation as the records hold it: absolute, the element's z added.
   double wysokosc2_bezwzgledna() const;
+
+  // An event at `pozycja` (0-1) along the arc: its bearing and its place.
+  double azymut_zdarzenia(double pozycja) const;
+  wektor miejsce_zdarzenia(double pozycja) const;
 };
 
 class tor_linia : public w_linia {
@@ -50,6 +55,8 @@ class tor_linia : public w_linia {
 
   double dlugosc() const override;  // the straight part
   void przelicz() override;
+  // The place of an event at `pozycja` (0-1) along the straight part, from the start point's end.
+  wektor miejsce_zdarzenia(double pozycja) const;
   void rysuj(malarz& m, int flagi, int kolorystyka) const override;
   void zapisz_txt(pisarz_tekstu& s) const override;
   void wczytaj_txt(czytnik_tekstu& s) override;

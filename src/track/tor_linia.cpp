@@ -17,6 +17,12 @@ tor_linia::tor_linia(tor_punkt* p1, tor_punkt* p2, int przeswit, int obiekt)
 
 double tor_linia::dlugosc() const { return dl - poczatek()->dlugosc_stycznej - koniec()->dlugosc_stycznej; }
 
+wektor tor_linia::miejsce_zdarzenia(double pozycja) const {
+  const double ts = poczatek()->dlugosc_stycznej;
+  const double s = ts + (dl - ts - koniec()->dlugosc_stycznej) * pozycja;
+  return wektor{p1->GET_X(), p1->GET_Y()} - wektor{kx, ky} * s;
+}
+
 void tor_linia::przelicz() {
   // A line from a turnout's end to free track: the free end is moved onto the straight
   // continuation of the turnout's own line at that end.
@@ -82,8 +88,7 @@ void tor_linia::rysuj(malarz& m, int flagi, int kolorystyka) const {
     m.kolor(0.6f, 0.6f, 0.6f);
     m.rozmiar_punktu(10);
     m.zachowaj_macierz();
-    const double s = ts + (dl - ts - te) * w->dane.pozycja;
-    const wektor miejsce = S - d * s;
+    const wektor miejsce = miejsce_zdarzenia(w->dane.pozycja);
     m.przesun(miejsce.x, miejsce.y, 0);
     m.obroc(std::atan2(d.y, d.x) * RADIANY_NA_STOPNIE + 180, 0, 0, 1);
     rysuj_symbol_zdarzenia(m, w->dane, stan.tekstura_zdarzen);

@@ -66,6 +66,14 @@ void tor_punkt::przelicz() {
 
 double tor_punkt::wysokosc2_bezwzgledna() const { return element ? wysokosc2 + element->z : wysokosc2; }
 
+double tor_punkt::azymut_zdarzenia(double pozycja) const {
+  return kat_poczatkowy + (kat_koncowy - kat_poczatkowy) * pozycja;
+}
+
+wektor tor_punkt::miejsce_zdarzenia(double pozycja) const {
+  return punkt_na_azymucie({srodek_x, srodek_y}, promien, azymut_zdarzenia(pozycja));
+}
+
 void tor_punkt::rysuj(malarz& m, int flagi, int kolorystyka) const {
   if (li.size() == 3) return;
   const opcje_rysowania& opcje = stan.rysowanie;
@@ -100,8 +108,8 @@ void tor_punkt::rysuj(malarz& m, int flagi, int kolorystyka) const {
     m.kolor(0.6f, 0.6f, 0.6f);
     m.rozmiar_punktu(10);
     m.zachowaj_macierz();
-    const double fi = kat_poczatkowy + (kat_koncowy - kat_poczatkowy) * w->dane.pozycja;
-    const wektor miejsce = punkt_na_azymucie({srodek_x, srodek_y}, promien, fi);
+    const double fi = azymut_zdarzenia(w->dane.pozycja);
+    const wektor miejsce = miejsce_zdarzenia(w->dane.pozycja);
     m.przesun(miejsce.x, miejsce.y, 0);
     m.obroc(180 - fi, 0, 0, 1);
     rysuj_symbol_zdarzenia(m, w->dane, stan.tekstura_zdarzen);

@@ -22,7 +22,7 @@ void tor_uklad::pokaz_linie(int nr) {
     return;
   }
   const tor_linia* t = linia(nr);
-  if (panel) panel->pokaz_linie(t->dl, std::atan2(t->kx, t->ky) * RADIANY_NA_STOPNIE, t->obiekt);
+  if (panel) panel->pokaz_linie(t->dl, azymut({t->kx, t->ky}), t->obiekt);
 }
 
 void tor_uklad::pokaz_element(int nr) {
@@ -52,11 +52,8 @@ void tor_uklad::znajdz_blad(double& x, double& y) const {
 }
 
 void tor_uklad::dodaj_punkt(double x, double y, double z) {
-  tor_punkt* nowy;
-  if (punkt_kursor == -1 || punkt_kursor >= pmax()) {
-    nowy = static_cast<tor_punkt*>(utworz_punkt(x, y, z));
-    dodaj_do_p(nowy);
-  } else {
+  tor_punkt* nowy = nullptr;
+  if (punkt_kursor >= 0 && punkt_kursor < pmax()) {
     nowy = punkt(punkt_kursor);
     if (nowy->przeswit != przeswit_akt) {
       pokaz_komunikat(KOM_ROZNY_PRZESWIT);
@@ -66,6 +63,18 @@ void tor_uklad::dodaj_punkt(double x, double y, double z) {
       pokaz_komunikat(KOM_DWA_POLACZENIA);
       return;
     }
+  }
+  // A line under the cursor with nothing selected is split by the point. Its gauge is checked
+  // before a point is made, so that the refusal leaves no stray point behind.
+  w_linia* dzielona =
+      linia_kursor >= 0 && linia_kursor < lmax() && ile_zaznaczonych_punktow() == 0 ? l[linia_kursor] : nullptr;
+  if (dzielona && static_cast<tor_punkt*>(dzielona->p1)->przeswit != przeswit_akt) {
+    pokaz_komunikat(KOM_ROZNY_PRZESWIT);
+    return;
+  }
+  if (!nowy) {
+    nowy = static_cast<tor_punkt*>(utworz_punkt(x, y, z));
+    dodaj_do_p(nowy);
   }
 
   if (ostatni_punkt >= 0 && ostatni_punkt < pmax() && p[ostatni_punkt] != nowy) {
@@ -79,12 +88,7 @@ void tor_uklad::dodaj_punkt(double x, double y, double z) {
     }
   }
 
-  if (linia_kursor >= 0 && linia_kursor < lmax() && ile_zaznaczonych_punktow() == 0) {
-    w_linia* dzielona = l[linia_kursor];
-    if (static_cast<tor_punkt*>(dzielona->p1)->przeswit != przeswit_akt) {
-      pokaz_komunikat(KOM_ROZNY_PRZESWIT);
-      return;
-    }
+  if (dzielona) {
     polacz(dzielona->p1, nowy);
     polacz(dzielona->p2, nowy);
     usun_linie(dzielona);
@@ -115,8 +119,20 @@ w_linia* tor_uklad::polacz(w_punkt* a, w_punkt* b) {
   return nowa;
 }
 
+namespace {
+
+// The pair that a drag chose: two points not joined yet and not both in elements. The hover
+// pick between the last drag step and the release can leave the cursor on the target itself or
+// on a neighbour of it; merging such a pair would delete the point or make a line end twice at one point.
+bool para_do_scalenia(const w_punkt* D, const w_punkt* T) {
+  return D != T && !w_uklad::linia_miedzy(D, T) && !(D->element && T->element);
+}
+
+}  // namespace
+
 void tor_uklad::scal() {
-  if (punkt_docelowy && punkt_kursor >= 0 && punkt_kursor < pmax()) {
+  if (punkt_docelowy && punkt_kursor >= 0 && punkt_kursor < pmax() &&
+      para_do_scalenia(p[punkt_kursor], punkt_docelowy)) {
     w_punkt* D = p[punkt_kursor];
     w_punkt* T = punkt_docelowy;
     if (D->GET_LIMAX() + T->GET_LIMAX() > 2) {
