@@ -46,8 +46,8 @@ class w_punkt {
   virtual void wczytaj(czytnik_rekordow& s);
 
   // World coordinates (the element transform applied).
-  double GET_X() const;
-  double GET_Y() const;
+  double GET_X() const { return element ? x_w_swiecie() : x; }
+  double GET_Y() const { return element ? y_w_swiecie() : y; }
   double GET_Z() const;
   // Store v, less the element origin's component when the point has an element.
   void SET_X(double v);
@@ -60,4 +60,9 @@ class w_punkt {
   w_linia* GET_LINIA(int i) const { return li[i]; }
   int ILE_ZDARZEN() const { return zdarzenia.ile(); }
   void ODBIJ_Y() { y = -y; }
+
+ private:
+  // The element transform stays out of line; free points, most of a network, need no call.
+  double x_w_swiecie() const;
+  double y_w_swiecie() const;
 };
