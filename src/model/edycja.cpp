@@ -13,6 +13,10 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
       odznacz_wszystko();
   }
 
+  // A hover selects nothing, so the counts for the panel decision are taken in the passes of
+  // the search; a click recounts after selecting.
+  int zaznaczone_punkty = 0;
+  int zaznaczone_linie = -1;  // not counted
   int najblizszy = -1;
   double minimum = 10000;
   for (int i = 0; i < pmax(); ++i) {
@@ -23,6 +27,7 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
       minimum = d;
       najblizszy = i;
     }
+    zaznaczone_punkty += p[i]->CZY_ZAZNACZONY();
   }
   if (najblizszy >= 0 && minimum < r) {
     punkt_kursor = najblizszy;
@@ -39,8 +44,10 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
   linia_kursor = -1;
   if (punkt_kursor == -1) {
     double najlepsza = r;
+    zaznaczone_linie = 0;
     for (int i = 0; i < lmax(); ++i) {
       w_linia* linia = l[i];
+      zaznaczone_linie += linia->CZY_ZAZNACZONY();
       linia->przelicz();
       const double p1x = linia->p1->GET_X() - x;
       const double p1y = linia->p1->GET_Y() - y;
@@ -60,12 +67,16 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
   }
 
   // What the side panel shows follows the selection.
+  if (klik) {
+    zaznaczone_punkty = ile_zaznaczonych_punktow();
+    zaznaczone_linie = -1;
+  }
   int tryb = PANEL_PUSTY;
   int nr = 0;
-  if (ile_zaznaczonych_punktow() == 1) {
+  if (zaznaczone_punkty == 1) {
     tryb = PANEL_PUNKT;
     nr = static_cast<int>(std::find_if(p.begin(), p.end(), [](const w_punkt* q) { return q->CZY_ZAZNACZONY(); }) - p.begin());
-  } else if (ile_zaznaczonych_linii() == 1) {
+  } else if ((zaznaczone_linie >= 0 ? zaznaczone_linie : ile_zaznaczonych_linii()) == 1) {
     tryb = PANEL_LINIA;
     nr = static_cast<int>(std::find_if(l.begin(), l.end(), [](const w_linia* q) { return q->CZY_ZAZNACZONY(); }) - l.begin());
   } else if (std::count_if(e.begin(), e.end(), [](const w_element* q) { return q->zaznaczony; }) == 1) {
