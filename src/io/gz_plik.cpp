@@ -57,13 +57,48 @@ void podmien(const std::string& tymczasowy, const std::string& sciezka) {
 
 }  // namespace
 
+namespace {
+
+// The decompressed size a gzip file names in its trailer, as a hint for one allocation; bounded
+// by what deflate can reach from the file's size, so a forged trailer cannot ask for more.
+std::size_t przewidywany_rozmiar(const std::string& sciezka) {
+  std::FILE* plik = std::fopen(sciezka.c_str(), "rb");
+  if (!plik) return 0;
+  std::uint8_t stopka[4] = {};
+  long rozmiar_pliku = 0;
+  bool jest = std::fseek(plik, 0, SEEK_END) == 0 && (rozmiar_pliku = std::ftell(plik)) >= 18 &&
+              std::fseek(plik, -4, SEEK_END) == 0 && std::fread(stopka, 1, 4, plik) == 4;
+  std::fclose(plik);
+  if (!jest) return 0;
+  const std::size_t rozmiar = stopka[0] | stopka[1] << 8 | stopka[2] << 16 | std::size_t{stopka[3]} << 24;
+  return std::min(rozmiar, static_cast<std::size_t>(rozmiar_pliku) * 1032);
+}
+
+}  // namespace
+
 std::vector<std::uint8_t> wczytaj_gz(const std::string& sciezka) {
   gzFile plik = gzopen(sciezka.c_str(), "rb");
   if (!plik) throw blad_otwarcia("nie można otworzyć pliku " + sciezka + " (" + opis_errno() + ")");
+  gzbuffer(plik, 1u << 17);
   std::vector<std::uint8_t> dane;
-  std::vector<std::uint8_t> kawalek(KAWALEK);
+  dane.reserve(przewidywany_rozmiar(sciezka) + KAWALEK);
+  std::vector<std::uint8_t> kawalek;
   int n;
-  while ((n = gzread(plik, kawalek.data(), KAWALEK)) > 0) dane.insert(dane.end(), kawalek.begin(), kawalek.begin() + n);
+  do {
+    const std::size_t przed = dane.size();
+    const std::size_t wolne = dane.capacity() - przed;
+    if (wolne >= KAWALEK) {
+      // Decompress straight into the room the trailer promised.
+      const unsigned ile = static_cast<unsigned>(std::min<std::size_t>(wolne, 1u << 30));
+      dane.resize(przed + ile);
+      n = gzread(plik, dane.data() + przed, ile);
+      dane.resize(przed + (n > 0 ? static_cast<std::size_t>(n) : 0));
+    } else {
+      kawalek.resize(KAWALEK);
+      n = gzread(plik, kawalek.data(), KAWALEK);
+      if (n > 0) dane.insert(dane.end(), kawalek.begin(), kawalek.begin() + n);
+    }
+  } while (n > 0);
   if (n < 0) {
     int kod = 0;
     const std::string blad = gzerror(plik, &kod);

@@ -16,44 +16,14 @@ void pisarz_rekordow::f64(double v) { bajty(&v, 8); }
 void pisarz_rekordow::f32(float v) { bajty(&v, 4); }
 void pisarz_rekordow::u8(std::uint8_t v) { bufor.push_back(v); }
 
-void czytnik_rekordow::wymagaj(std::size_t n) {
-  if (rozmiar_ - pozycja_ < n)
-    throw blad_pliku("dane urywają się: potrzeba " + std::to_string(n) + " B od bajtu " +
-                     std::to_string(pozycja_) + ", a jest ich " + std::to_string(rozmiar_));
-}
-
-std::int32_t czytnik_rekordow::int32() {
-  wymagaj(4);
-  std::int32_t v;
-  std::memcpy(&v, dane_ + pozycja_, 4);
-  pozycja_ += 4;
-  return v;
-}
-
-double czytnik_rekordow::f64() {
-  wymagaj(8);
-  double v;
-  std::memcpy(&v, dane_ + pozycja_, 8);
-  pozycja_ += 8;
-  return v;
-}
-
-float czytnik_rekordow::f32() {
-  wymagaj(4);
-  float v;
-  std::memcpy(&v, dane_ + pozycja_, 4);
-  pozycja_ += 4;
-  return v;
+void czytnik_rekordow::za_malo(std::size_t n) const {
+  throw blad_pliku("dane urywają się: potrzeba " + std::to_string(n) + " B od bajtu " +
+                   std::to_string(pozycja_) + ", a jest ich " + std::to_string(rozmiar_));
 }
 
 void czytnik_rekordow::pomin(std::size_t n) {
-  wymagaj(n);
+  if (rozmiar_ - pozycja_ < n) za_malo(n);
   pozycja_ += n;
-}
-
-std::uint8_t czytnik_rekordow::u8() {
-  wymagaj(1);
-  return dane_[pozycja_++];
 }
 
 std::int32_t czytnik_rekordow::licznik(std::size_t min_rozmiar, const char* co) {

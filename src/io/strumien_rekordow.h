@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,10 @@ class czytnik_rekordow {
   czytnik_rekordow(const std::uint8_t* dane, std::size_t rozmiar) : dane_(dane), rozmiar_(rozmiar) {}
   explicit czytnik_rekordow(const std::vector<std::uint8_t>& dane) : czytnik_rekordow(dane.data(), dane.size()) {}
 
-  std::int32_t int32();
-  double f64();
-  float f32();
-  std::uint8_t u8();
+  std::int32_t int32() { return czytaj<std::int32_t>(); }
+  double f64() { return czytaj<double>(); }
+  float f32() { return czytaj<float>(); }
+  std::uint8_t u8() { return czytaj<std::uint8_t>(); }
   void pomin(std::size_t n);
 
   std::size_t pozycja() const { return pozycja_; }
@@ -47,7 +48,17 @@ class czytnik_rekordow {
                                std::size_t pozycja_licznika) const;
 
  private:
-  void wymagaj(std::size_t n);
+  // Inline: a large project is hundreds of thousands of small reads.
+  template <class T>
+  T czytaj() {
+    if (rozmiar_ - pozycja_ < sizeof(T)) [[unlikely]]
+      za_malo(sizeof(T));
+    T v;
+    std::memcpy(&v, dane_ + pozycja_, sizeof(T));
+    pozycja_ += sizeof(T);
+    return v;
+  }
+  [[noreturn]] void za_malo(std::size_t n) const;
   const std::uint8_t* dane_;
   std::size_t rozmiar_;
   std::size_t pozycja_ = 0;
