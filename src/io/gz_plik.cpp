@@ -64,12 +64,15 @@ namespace {
 std::size_t przewidywany_rozmiar(const std::string& sciezka) {
   std::FILE* plik = std::fopen(sciezka.c_str(), "rb");
   if (!plik) return 0;
-  std::uint8_t stopka[4] = {};
+  std::uint8_t naglowek[2] = {}, stopka[4] = {};
   long rozmiar_pliku = 0;
-  bool jest = std::fseek(plik, 0, SEEK_END) == 0 && (rozmiar_pliku = std::ftell(plik)) >= 18 &&
-              std::fseek(plik, -4, SEEK_END) == 0 && std::fread(stopka, 1, 4, plik) == 4;
+  const bool jest = std::fread(naglowek, 1, 2, plik) == 2 && std::fseek(plik, 0, SEEK_END) == 0 &&
+                    (rozmiar_pliku = std::ftell(plik)) >= 18 && std::fseek(plik, -4, SEEK_END) == 0 &&
+                    std::fread(stopka, 1, 4, plik) == 4;
   std::fclose(plik);
   if (!jest) return 0;
+  // A file that is not gzip is read as it is.
+  if (naglowek[0] != 0x1f || naglowek[1] != 0x8b) return static_cast<std::size_t>(rozmiar_pliku);
   const std::size_t rozmiar = stopka[0] | stopka[1] << 8 | stopka[2] << 16 | std::size_t{stopka[3]} << 24;
   return std::min(rozmiar, static_cast<std::size_t>(rozmiar_pliku) * 1032);
 }
@@ -88,8 +91,9 @@ std::vector<std::uint8_t> wczytaj_gz(const std::string& sciezka) {
     const std::size_t przed = dane.size();
     const std::size_t wolne = dane.capacity() - przed;
     if (wolne >= KAWALEK) {
-      // Decompress straight into the room the trailer promised.
-      const unsigned ile = static_cast<unsigned>(std::min<std::size_t>(wolne, 1u << 30));
+      // Decompress straight into the room the trailer promised, a slice at a time, so that a
+      // forged trailer costs address space only, never zero-filled memory.
+      const unsigned ile = static_cast<unsigned>(std::min<std::size_t>(wolne, 8u << 20));
       dane.resize(przed + ile);
       n = gzread(plik, dane.data() + przed, ile);
       dane.resize(przed + (n > 0 ? static_cast<std::size_t>(n) : 0));
