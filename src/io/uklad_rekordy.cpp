@@ -86,6 +86,7 @@ void dopisz(w_uklad& u, Czytnik& s, const najmniejsze_rekordy& najmniejsze, Czyt
   int n = 0;
   try {
     n = s.licznik(najmniejsze.punkt, "punktów");
+    u.p.reserve(u.p.size() + n);  // the count was checked against the data
     for (int i = 0; i < n; ++i) {
       w_punkt* punkt = u.utworz_punkt(0, 0, 0);
       u.dodaj_do_p(punkt);
@@ -93,6 +94,7 @@ void dopisz(w_uklad& u, Czytnik& s, const najmniejsze_rekordy& najmniejsze, Czyt
     }
 
     const int m = s.licznik(najmniejsze.linia, "linii");
+    u.l.reserve(u.l.size() + m);
     for (int i = 0; i < m; ++i) {
       const int a = s.int32();
       const int b = s.int32();
@@ -120,7 +122,9 @@ void dopisz(w_uklad& u, Czytnik& s, const najmniejsze_rekordy& najmniejsze, Czyt
     throw;
   }
   if (n > 0) {
-    u.odznacz_wszystko();
+    // What was read is unselected already: deselecting all touches only what was there.
+    for (int i = 0; i < p0; ++i) u.p[i]->ZAZNACZ(false);
+    for (std::size_t i = 0; i < l0; ++i) u.l[i]->ZAZNACZ(false);
     u.p.back()->zaznaczony = 1;
     u.punkt_kursor = u.linia_kursor = -1;
   }
@@ -191,8 +195,7 @@ void w_uklad::wczytaj(czytnik_rekordow& s) {
       element.wczytaj_1410(s);
   });
   usun_puste_elementy();
-  przelicz_wszystko();
-  przelicz_wszystko();
+  przelicz_wszystko_dwa_razy();
   ostatni_punkt = -1;
 }
 

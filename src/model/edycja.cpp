@@ -211,8 +211,7 @@ void w_uklad::odbij_elementy() {
     if (element->zaznaczony) element->odbity = !element->odbity;
   for (w_punkt* punkt : p)
     if (punkt->element && punkt->element->zaznaczony) punkt->ODBIJ_Y();
-  przelicz_wszystko();
-  przelicz_wszystko();
+  przelicz_wszystko_dwa_razy();
 }
 
 void w_uklad::obroc_elementy_180() {
@@ -221,8 +220,7 @@ void w_uklad::obroc_elementy_180() {
     element->kat += 180;
     if (element->kat > 360) element->kat -= 360;
   }
-  przelicz_wszystko();
-  przelicz_wszystko();
+  przelicz_wszystko_dwa_razy();
 }
 
 void w_uklad::ustaw_rownolegle() {

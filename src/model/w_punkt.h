@@ -29,6 +29,7 @@ class w_punkt {
   w_punkt& operator=(const w_punkt&) = delete;
 
   std::uint8_t zaznaczony = 0;
+  std::uint8_t znacznik = 0;  // scratch mark of a pass over the layout, always 0 between passes
   double x, y, z;
   lista_zdarzen zdarzenia;
   std::vector<w_linia*> li;  // the lines ending here, in the order they were attached

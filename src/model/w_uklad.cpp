@@ -103,6 +103,36 @@ void w_uklad::przelicz_wszystko() {
   for (w_linia* linia : l) linia->przelicz();
 }
 
+void w_uklad::przelicz_wszystko_dwa_razy() {
+  przelicz_wszystko();
+  // A pass moves only free ends of lines that leave an element (they are snapped onto the
+  // element's line). A point's recompute depends on its own and its neighbours' positions, a
+  // line's on its ends' positions and tangents, and a snapping line also writes the direction
+  // of the element's other line at its end. So in the second pass only the moved ends, their
+  // neighbours and the lines at any of them can come out different; every other recompute
+  // would write the values it already holds.
+  std::vector<w_punkt*> ruchome;
+  for (w_linia* linia : l) {
+    if ((linia->p1->element == nullptr) == (linia->p2->element == nullptr)) continue;
+    w_punkt* wolny = linia->p1->element ? linia->p2 : linia->p1;
+    if (!wolny->znacznik) ruchome.push_back(wolny);
+    wolny->znacznik = 1;
+  }
+  std::vector<w_punkt*> oznaczone = ruchome;
+  for (w_punkt* punkt : ruchome)
+    for (w_linia* linia : punkt->li) {
+      w_punkt* sasiad = linia->drugi_koniec(punkt);
+      if (!sasiad->znacznik) oznaczone.push_back(sasiad);
+      sasiad->znacznik = 1;
+    }
+  // A point's recompute reads no other point's derived values: their order does not matter.
+  for (w_punkt* punkt : oznaczone) punkt->przelicz();
+  if (!oznaczone.empty())
+    for (w_linia* linia : l)
+      if (linia->p1->znacznik || linia->p2->znacznik) linia->przelicz();
+  for (w_punkt* punkt : oznaczone) punkt->znacznik = 0;
+}
+
 bool w_uklad::element_zaznaczony(const w_element* element) const {
   for (const w_punkt* punkt : p)
     if (punkt->element == element && punkt->CZY_ZAZNACZONY()) return true;

@@ -96,6 +96,9 @@ class w_uklad {
   void usun_linie_nr(int nr);
   void usun_puste_elementy();
   void przelicz_wszystko();
+  // The result of two przelicz_wszystko in a row; the second pass touches only what the first
+  // can have changed.
+  void przelicz_wszystko_dwa_razy();
   // Removes every point, line and element (the track-clearing command and shutdown).
   void wyczysc();
   // The line joining a and b, or none.

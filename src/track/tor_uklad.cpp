@@ -158,8 +158,7 @@ void tor_uklad::scal() {
       usun_punkt(D);
     }
   }
-  przelicz_wszystko();
-  przelicz_wszystko();
+  przelicz_wszystko_dwa_razy();
   punkt_kursor = -1;
   punkt_docelowy = nullptr;
 }
