@@ -2,39 +2,32 @@
 
 #include <sstream>
 
-namespace {
-template <class... T>
-std::string tekst(const char* nazwa, T... wartosci) {
-  std::ostringstream s;
-  s << nazwa;
-  ((s << ' ' << wartosci), ...);
-  return s.str();
-}
-}  // namespace
+#include "support/tekst_wywolania.h"
+
 
 void malarz_rejestrujacy::kolor(float r, float g, float b) {
   r_ = r, g_ = g, b_ = b;
-  wywolania.push_back(tekst("kolor", r, g, b));
+  wywolania.push_back(tekst_wywolania("kolor", r, g, b));
 }
 void malarz_rejestrujacy::kolor(float r, float g, float b, float a) {
   r_ = r, g_ = g, b_ = b;
-  wywolania.push_back(tekst("kolor", r, g, b, a));
+  wywolania.push_back(tekst_wywolania("kolor", r, g, b, a));
 }
 void malarz_rejestrujacy::rozmiar_punktu(float rozmiar) {
   rozmiar_ = rozmiar;
-  wywolania.push_back(tekst("rozmiar_punktu", rozmiar));
+  wywolania.push_back(tekst_wywolania("rozmiar_punktu", rozmiar));
 }
 void malarz_rejestrujacy::szerokosc_linii(float szerokosc) {
   szerokosc_ = szerokosc;
-  wywolania.push_back(tekst("szerokosc_linii", szerokosc));
+  wywolania.push_back(tekst_wywolania("szerokosc_linii", szerokosc));
 }
 void malarz_rejestrujacy::punkt(double x, double y, double z) {
   prymitywy.push_back({"punkt", x, y, z, 0, 0, 0, r_, g_, b_, rozmiar_, szerokosc_});
-  wywolania.push_back(tekst("punkt", x, y, z));
+  wywolania.push_back(tekst_wywolania("punkt", x, y, z));
 }
 void malarz_rejestrujacy::linia(double x1, double y1, double z1, double x2, double y2, double z2) {
   prymitywy.push_back({"linia", x1, y1, z1, x2, y2, z2, r_, g_, b_, rozmiar_, szerokosc_});
-  wywolania.push_back(tekst("linia", x1, y1, z1, x2, y2, z2));
+  wywolania.push_back(tekst_wywolania("linia", x1, y1, z1, x2, y2, z2));
 }
 void malarz_rejestrujacy::pasek_poczatek() {
   w_pasku_ = true;
@@ -44,7 +37,7 @@ void malarz_rejestrujacy::wierzcholek(double x, double y, double z) {
   prymityw p{"wierzcholek", x, y, z, 0, 0, 0, r_, g_, b_, rozmiar_, szerokosc_};
   p.pasek = w_pasku_ ? paski : -1;
   prymitywy.push_back(p);
-  wywolania.push_back(tekst("wierzcholek", x, y, z));
+  wywolania.push_back(tekst_wywolania("wierzcholek", x, y, z));
 }
 void malarz_rejestrujacy::pasek_koniec() {
   w_pasku_ = false;
@@ -58,16 +51,16 @@ void malarz_rejestrujacy::czworokat(const double xy[4][2], const double uv[4][2]
   for (int i = 0; i < 4; ++i) s << ' ' << xy[i][0] << ' ' << xy[i][1] << ' ' << uv[i][0] << ' ' << uv[i][1];
   wywolania.push_back(s.str());
 }
-void malarz_rejestrujacy::tekstura(unsigned id) { wywolania.push_back(tekst("tekstura", id)); }
+void malarz_rejestrujacy::tekstura(unsigned id) { wywolania.push_back(tekst_wywolania("tekstura", id)); }
 void malarz_rejestrujacy::bez_tekstury() { wywolania.push_back("bez_tekstury"); }
 void malarz_rejestrujacy::zachowaj_macierz() { wywolania.push_back("zachowaj_macierz"); }
 void malarz_rejestrujacy::przywroc_macierz() { wywolania.push_back("przywroc_macierz"); }
 void malarz_rejestrujacy::macierz_jednostkowa() { wywolania.push_back("macierz_jednostkowa"); }
-void malarz_rejestrujacy::przesun(double x, double y, double z) { wywolania.push_back(tekst("przesun", x, y, z)); }
+void malarz_rejestrujacy::przesun(double x, double y, double z) { wywolania.push_back(tekst_wywolania("przesun", x, y, z)); }
 void malarz_rejestrujacy::obroc(double kat, double x, double y, double z) {
-  wywolania.push_back(tekst("obroc", kat, x, y, z));
+  wywolania.push_back(tekst_wywolania("obroc", kat, x, y, z));
 }
-void malarz_rejestrujacy::skaluj(double x, double y, double z) { wywolania.push_back(tekst("skaluj", x, y, z)); }
+void malarz_rejestrujacy::skaluj(double x, double y, double z) { wywolania.push_back(tekst_wywolania("skaluj", x, y, z)); }
 
 std::vector<malarz_rejestrujacy::prymityw> malarz_rejestrujacy::tylko(const std::string& rodzaj) const {
   std::vector<prymityw> wynik;

@@ -2,23 +2,16 @@
 
 #include <sstream>
 
-namespace {
-template <class... T>
-std::string tekst(const char* nazwa, T... wartosci) {
-  std::ostringstream s;
-  s << nazwa;
-  ((s << ' ' << wartosci), ...);
-  return s.str();
-}
-}  // namespace
+#include "support/tekst_wywolania.h"
+
 
 void panel_rejestrujacy::pokaz_punkt(double x, double y, int pozycja_suwaka, int obiekt) {
-  wywolania.push_back(tekst("punkt", x, y, pozycja_suwaka, obiekt));
+  wywolania.push_back(tekst_wywolania("punkt", x, y, pozycja_suwaka, obiekt));
 }
 void panel_rejestrujacy::pokaz_linie(double dlugosc, double azymut, int obiekt) {
-  wywolania.push_back(tekst("linia", dlugosc, azymut, obiekt));
+  wywolania.push_back(tekst_wywolania("linia", dlugosc, azymut, obiekt));
 }
 void panel_rejestrujacy::pokaz_element(int indeks, double kat, int przelozenie) {
-  wywolania.push_back(tekst("element", indeks, kat, przelozenie));
+  wywolania.push_back(tekst_wywolania("element", indeks, kat, przelozenie));
 }
 void panel_rejestrujacy::pokaz_pusty() { wywolania.push_back("pusty"); }
