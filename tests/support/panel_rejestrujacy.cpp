@@ -1,6 +1,5 @@
 #include "support/panel_rejestrujacy.h"
 
-#include <sstream>
 
 #include "support/tekst_wywolania.h"
 
