@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UBSan and runs every test.
+# Installs what is missing, builds with AddressSanitizer and UBSan and runs every test; the
+# editor's window and OpenGL tests run on a virtual display (Xvfb, Mesa's software renderer).
 # Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,5 +11,8 @@ cmake -S . -B build-testy -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build-testy -j "$(nproc)"
 
 export UBSAN_OPTIONS=print_stacktrace=1
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export LIBGL_ALWAYS_SOFTWARE=1
 cd build-testy
-ctest --output-on-failure --no-tests=error --timeout 600 -j "$(nproc)"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --output-on-failure --no-tests=error --timeout 600 -j "$(nproc)"

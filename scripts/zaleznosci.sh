@@ -13,6 +13,16 @@ PAKIETY=(
   libbenchmark-dev
   libcli11-dev
   nlohmann-json3-dev
+  qt6-base-dev
+  libqt6opengl6-dev
+  libglu1-mesa-dev
+  libjpeg62-turbo-dev
+  libosmesa6-dev
+  libgl1-mesa-dri
+  libglx-mesa0
+  xvfb
+  xauth
+  fonts-dejavu-core
 )
 
 brakujace=()

@@ -14,7 +14,7 @@ struct opcje_rysowania {
   bool biale_linie = false;  // "Białe linie siatki i torów"
 };
 
-// Route information: city index, year, identifier.
+// Route information: city index, year, identifier (held by the document).
 struct trasa_info {
   std::int32_t miasto = 0;
   std::int32_t rok = 0;
@@ -24,7 +24,6 @@ struct trasa_info {
 struct stan_programu {
   opcje_rysowania rysowanie;
   unsigned tekstura_zdarzen = 0;  // the event symbol atlas, 0 while none is loaded
-  trasa_info trasa;
 };
 
 extern stan_programu stan;

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "app/log.h"
-#include "cli/katalog_danych.h"
+#include "app/katalog_danych.h"
 #include "cli/komunikaty_cli.h"
 #include "cli/polecenia.h"
 

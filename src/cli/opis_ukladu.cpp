@@ -17,7 +17,7 @@ int liczba_zdarzen(const tor_uklad& tor) {
   return suma;
 }
 
-std::string informacje(const model_edytora& model) {
+std::string informacje(const dokument& model) {
   const tor_uklad& tor = model.tor;
   std::string tekst;
   auto wiersz = [&](const char* klucz, const std::string& wartosc) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cli/wczytywanie.h"
+#include "io/wczytywanie.h"
 
 // "ok", or "error at X Y" with the first flagged line's start point (2 decimals).
 std::string opis_geometrii(const tor_uklad& tor);
@@ -11,4 +11,4 @@ std::string opis_geometrii(const tor_uklad& tor);
 int liczba_zdarzen(const tor_uklad& tor);
 
 // The "key: value" lines of the info command, each ending with a line break.
-std::string informacje(const model_edytora& model);
+std::string informacje(const dokument& model);

@@ -5,7 +5,7 @@
 #include "app/komunikaty.h"
 #include "cli/komunikaty_cli.h"
 #include "cli/opis_ukladu.h"
-#include "cli/wczytywanie.h"
+#include "io/wczytywanie.h"
 #include "cli/zrzut_json.h"
 #include "io/blad_pliku.h"
 #include "io/eksport.h"
@@ -17,7 +17,7 @@
 namespace {
 
 // Loads a file into a fresh model; on failure reports it and gives the exit code.
-int wczytaj(const std::string& plik, const std::string& katalog_danych, model_edytora& model) {
+int wczytaj(const std::string& plik, const std::string& katalog_danych, dokument& model) {
   const int przed = liczba_wypisanych_komunikatow();
   const wynik_odczytu wynik = wczytaj_model(plik, katalog_danych, model);
   if (wynik.ok) return WYJSCIE_OK;
@@ -29,21 +29,21 @@ int wczytaj(const std::string& plik, const std::string& katalog_danych, model_ed
 }  // namespace
 
 int polecenie_info(const std::string& plik, const std::string& katalog_danych) {
-  model_edytora model;
+  dokument model;
   if (const int kod = wczytaj(plik, katalog_danych, model)) return kod;
   std::cout << informacje(model);
   return WYJSCIE_OK;
 }
 
 int polecenie_dump(const std::string& plik, const std::string& katalog_danych) {
-  model_edytora model;
+  dokument model;
   if (const int kod = wczytaj(plik, katalog_danych, model)) return kod;
   std::cout << zrzut_modelu(model).dump() << '\n';
   return WYJSCIE_OK;
 }
 
 int polecenie_check(const std::string& plik, const std::string& katalog_danych) {
-  model_edytora model;
+  dokument model;
   if (const int kod = wczytaj(plik, katalog_danych, model)) return kod;
   std::cout << opis_geometrii(model.tor) << '\n';
   return model.tor.sprawdz_geometrie() ? WYJSCIE_OK : WYJSCIE_ODMOWA;
@@ -55,7 +55,7 @@ int polecenie_convert(const std::string& wejscie, const std::string& wyjscie, co
     zglos_blad("plik wynikowy " + wyjscie + " musi mieć rozszerzenie .vxm lub .txt");
     return WYJSCIE_BLAD;
   }
-  model_edytora model;
+  dokument model;
   if (const int kod = wczytaj(wejscie, katalog_danych, model)) return kod;
   const int przed = liczba_wypisanych_komunikatow();
   const bool zapisano = rodzaj == rodzaj_pliku::projekt ? zapisz_projekt(wyjscie, model.tor, model.trasa)
@@ -71,7 +71,7 @@ int polecenie_export(const std::string& wejscie, const std::string& wyjscie, con
     zglos_blad("plik wynikowy " + wyjscie + " musi mieć rozszerzenie .layout");
     return WYJSCIE_BLAD;
   }
-  model_edytora model;
+  dokument model;
   if (const int kod = wczytaj(wejscie, katalog_danych, model)) return kod;
   const int przed = liczba_wypisanych_komunikatow();
   switch (eksportuj(wyjscie, model.tor, model.trasa)) {

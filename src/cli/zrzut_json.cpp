@@ -109,7 +109,7 @@ json siec_trakcyjna(const siec_uklad& siec) {
 
 }  // namespace
 
-json zrzut_modelu(const model_edytora& model) {
+json zrzut_modelu(const dokument& model) {
   return {{"route", {{"city", model.trasa.miasto}, {"year", model.trasa.rok}, {"id", model.trasa.id}}},
           {"points", punkty_toru(model.tor)},
           {"lines", linie_toru(model.tor)},

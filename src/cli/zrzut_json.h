@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/wczytywanie.h"
+#include "io/wczytywanie.h"
 
 // The whole loaded model as one JSON document, keys in a fixed order. Doubles are written so
 // that they read back to the same value; a NaN or infinity (only a damaged file can hold one)
 // becomes null.
-nlohmann::ordered_json zrzut_modelu(const model_edytora& model);
+nlohmann::ordered_json zrzut_modelu(const dokument& model);

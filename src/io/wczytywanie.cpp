@@ -1,9 +1,9 @@
-#include "cli/wczytywanie.h"
+#include "io/wczytywanie.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "cli/katalog_danych.h"
+#include "app/katalog_danych.h"
 #include "io/import_txt.h"
 #include "io/import_vxp.h"
 
@@ -21,7 +21,7 @@ rodzaj_pliku rodzaj_po_rozszerzeniu(const std::string& sciezka) {
   return rodzaj_pliku::nieznany;
 }
 
-wynik_odczytu wczytaj_model(const std::string& sciezka, const std::string& katalog_danych, model_edytora& model) {
+wynik_odczytu wczytaj_model(const std::string& sciezka, const std::string& katalog_danych, dokument& model) {
   if (!katalog_danych.empty()) model.tor.wczytaj_szablony(katalog_danych + "/" + PLIK_SZABLONOW);
   switch (rodzaj_po_rozszerzeniu(sciezka)) {
     case rodzaj_pliku::projekt: return wczytaj_projekt(sciezka, model.tor, model.trasa);

@@ -1,4 +1,4 @@
-#include "cli/katalog_danych.h"
+#include "app/katalog_danych.h"
 
 #include <filesystem>
 #include <system_error>

@@ -2,18 +2,8 @@
 
 #include <string>
 
-#include "app/stan.h"
+#include "app/dokument.h"
 #include "io/projekt.h"
-#include "track/siec.h"
-#include "track/tor.h"
-
-// What the editor holds right after start-up: the track layout with the template library,
-// an empty catenary layout and zeroed route information.
-struct model_edytora {
-  tor_uklad tor;
-  siec_uklad siec;
-  trasa_info trasa;
-};
 
 enum class rodzaj_pliku { projekt, stary_projekt, tekst, nieznany };
 
@@ -23,4 +13,4 @@ bool ma_rozszerzenie(const std::string& sciezka, const std::string& rozszerzenie
 
 // Reads the templates from `katalog_danych` (none when the folder or the library is missing),
 // then the file by its kind, as the editor's load or import command does.
-wynik_odczytu wczytaj_model(const std::string& sciezka, const std::string& katalog_danych, model_edytora& model);
+wynik_odczytu wczytaj_model(const std::string& sciezka, const std::string& katalog_danych, dokument& model);

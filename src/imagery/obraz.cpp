@@ -1,0 +1,1 @@
+#include "imagery/obraz.h"
