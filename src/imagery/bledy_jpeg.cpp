@@ -1,0 +1,27 @@
+#include "imagery/bledy_jpeg.h"
+
+#include "app/log.h"
+
+namespace {
+
+void przy_bledzie(j_common_ptr cinfo) {
+  auto* bledy = reinterpret_cast<bledy_jpeg*>(cinfo->err);
+  (*cinfo->err->format_message)(cinfo, bledy->tekst);
+  std::longjmp(bledy->powrot, 1);
+}
+
+void przy_ostrzezeniu(j_common_ptr cinfo) {
+  auto* bledy = reinterpret_cast<bledy_jpeg*>(cinfo->err);
+  char tekst[JMSG_LENGTH_MAX];
+  (*cinfo->err->format_message)(cinfo, tekst);
+  log_pisz("JPEG %s: %s\n", bledy->nazwa->c_str(), tekst);
+}
+
+}  // namespace
+
+void podlacz_bledy_jpeg(jpeg_common_struct& obiekt, bledy_jpeg& bledy, const std::string& nazwa) {
+  obiekt.err = jpeg_std_error(&bledy.mgr);
+  bledy.mgr.error_exit = przy_bledzie;
+  bledy.mgr.output_message = przy_ostrzezeniu;
+  bledy.nazwa = &nazwa;
+}

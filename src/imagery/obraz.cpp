@@ -1,1 +1,0 @@
-#include "imagery/obraz.h"
