@@ -1,0 +1,272 @@
+#include "view/sterowanie.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/dokument.h"
+#include "app/komunikaty.h"
+#include "view/stan_edytora.h"
+
+namespace {
+
+// The side panel shows the slot it shows with the values of now.
+void odswiez_panel(w_uklad& u) {
+  const int nr = u.panel_nr;
+  switch (u.panel_tryb) {
+    case PANEL_PUNKT:
+      if (nr < u.pmax()) u.pokaz_punkt(nr);
+      break;
+    case PANEL_LINIA:
+      if (nr < u.lmax()) u.pokaz_linie(nr);
+      break;
+    case PANEL_ELEMENT:
+      if (nr < u.emax()) u.pokaz_element(nr);
+      break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+bool sterowanie::tryb_sieci() const { return stan_.tryb_edycji >= 0; }
+
+double sterowanie::promien_wskazania() const { return 0.05 / stan_.kamera.skala; }
+
+void sterowanie::aktualizuj_kursor(const zdarzenie_myszy& z) {
+  stan_myszy& m = stan_.mysz;
+  m.shift = z.shift;
+  m.poprzednie_x = m.x;
+  m.poprzednie_y = m.y;
+  piksel_na_widok(stan_.kamera, z.px, z.py, m.surowe_x, m.surowe_y);
+  if (stan_.wyrownywanie) {
+    m.x = std::trunc(m.surowe_x - 0.5);
+    m.y = std::trunc(m.surowe_y - 0.5);
+  } else {
+    m.x = m.surowe_x;
+    m.y = m.surowe_y;
+  }
+  m.dx = m.x - m.poprzednie_x;
+  m.dy = m.y - m.poprzednie_y;
+}
+
+bool sterowanie::wskaz_pod_kursorem() {
+  if (!tryb_sieci() || stan_.tryb_szablonu) return false;
+  tor_uklad& u = dok_.tor;
+  const int punkt = u.punkt_kursor;
+  const int linia = u.linia_kursor;
+  const stan_myszy& m = stan_.mysz;
+  u.wskaz(m.plan_x(stan_.kamera), m.plan_y(stan_.kamera), promien_wskazania(), false, m.shift);
+  return punkt != u.punkt_kursor || linia != u.linia_kursor;
+}
+
+void sterowanie::po_poleceniu() {
+  if (stan_.mysz.lewy_wcisniety) {
+    przeciaganie_przerwane_ = true;
+    dok_.tor.punkt_docelowy = nullptr;
+  }
+  dok_.tor.panel_tryb = PANEL_NIEUSTAWIONY;
+  if (tryb_sieci() && !stan_.tryb_szablonu) {
+    wskaz_pod_kursorem();
+  } else {
+    dok_.tor.pokaz_pusty();
+  }
+  dok_.odswiez();
+}
+
+bool sterowanie::przeciaganie_lewym(bool& edycja) {
+  stan_myszy& m = stan_.mysz;
+  if (!m.przeciaganie_ustalone) {
+    if (tryb_sieci())
+      m.przeciaganie_ustalone = !przeciaganie_przerwane_ && dok_.tor.co_pod_kursorem() != 0;
+    else
+      m.przeciaganie_ustalone = zdjecia_ && zdjecia_->chwycone();
+  }
+  const bool przesun_widok =
+      !m.przeciaganie_ustalone || (!tryb_sieci() && zdjecia_ && zdjecia_->zablokowane());
+  if (przesun_widok) {
+    stan_.kamera.przes_x += m.dx;
+    stan_.kamera.przes_y += m.dy;
+    return m.dx != 0 || m.dy != 0;
+  }
+  if (!tryb_sieci()) {
+    zdjecia_->przesun(m.dx, m.dy);
+    edycja = m.dx != 0 || m.dy != 0;
+    return true;
+  }
+  tor_uklad& u = dok_.tor;
+  u.przesun_zaznaczone(m.dx, m.dy, promien_wskazania());
+  if (m.dx != 0 || m.dy != 0) przesunieto_ = true;
+  odswiez_panel(u);
+  if (wpisz_wartosci) wpisz_wartosci(u.panel_wartosc_1(), u.panel_wartosc_2());
+  dok_.odswiez();
+  return true;
+}
+
+bool sterowanie::puszczenie_lewego() {
+  stan_myszy& m = stan_.mysz;
+  m.lewy_wcisniety = false;
+  m.przeciaganie_ustalone = false;
+  bool zmiana = przesunieto_;
+  if (tryb_sieci()) {
+    tor_uklad& u = dok_.tor;
+    if (przeciaganie_przerwane_) {
+      u.punkt_docelowy = nullptr;
+    } else {
+      const int punkty = u.pmax();
+      u.scal();
+      zmiana = zmiana || u.pmax() != punkty;
+    }
+  } else if (zdjecia_) {
+    zdjecia_->pusc();
+  }
+  przesunieto_ = false;
+  przeciaganie_przerwane_ = false;
+  if (zmiana) {
+    dok_.zmiana();
+    po_poleceniu();
+  } else {
+    dok_.odswiez();
+  }
+  return true;
+}
+
+bool sterowanie::ruch(const zdarzenie_myszy& z) {
+  bool rysuj = false;
+  stan_myszy& m = stan_.mysz;
+  // A release that never reached the plan (a message box took it) still ends its drag.
+  if (m.lewy_wcisniety && !z.lewy) rysuj = zwolnienie(przycisk_myszy::lewy, z);
+  if (m.obrot_aktywny && !z.prawy) rysuj = zwolnienie(przycisk_myszy::prawy, z) || rysuj;
+  if (m.ramka_aktywna && !z.srodkowy) {
+    m.ramka_aktywna = false;
+    rysuj = true;
+  }
+
+  aktualizuj_kursor(z);
+  rysuj = wskaz_pod_kursorem() || rysuj;
+  if (stan_.tryb_szablonu) return rysuj;
+
+  bool edycja = false;
+  if (m.lewy_wcisniety) rysuj = przeciaganie_lewym(edycja) || rysuj;
+  if (m.obrot_aktywny && (m.dx != 0 || m.dy != 0)) {
+    if (!tryb_sieci()) {
+      if (zdjecia_ && !zdjecia_->zablokowane()) {
+        zdjecia_->obroc(m.dx);
+        rysuj = true;
+      }
+    } else if (stan_.tryb_prawego_przycisku == PRAWY_ROTACJA) {
+      tor_uklad& u = dok_.tor;
+      u.obroc_zaznaczone(m.os_obrotu_x, m.os_obrotu_y, m.dx * stan_.kamera.skala * 100);
+      obrocono_ = true;
+      odswiez_panel(u);
+      if (wpisz_wartosci) wpisz_wartosci(u.panel_wartosc_1(), u.panel_wartosc_2());
+      dok_.odswiez();
+      rysuj = true;
+    }
+  }
+  if (edycja) dok_.odswiez();
+  return rysuj || m.ramka_aktywna || m.czeka_rownolegle;
+}
+
+bool sterowanie::nacisniecie(przycisk_myszy p, const zdarzenie_myszy& z) {
+  aktualizuj_kursor(z);
+  wskaz_pod_kursorem();
+  if (stan_.tryb_szablonu) return false;
+  stan_myszy& m = stan_.mysz;
+  const widok& w = stan_.kamera;
+  tor_uklad& u = dok_.tor;
+  switch (p) {
+    case przycisk_myszy::lewy: {
+      m.lewy_wcisniety = true;
+      przesunieto_ = false;
+      przeciaganie_przerwane_ = false;
+      if (m.czeka_rownolegle && stan_.tryb_edycji == TRYB_TORY) {
+        m.czeka_rownolegle = false;
+        m.lewy_wcisniety = false;
+        u.ustaw_rownolegle();
+        dok_.zmiana();
+        po_poleceniu();
+        return true;
+      }
+      if (tryb_sieci()) {
+        u.wskaz(m.plan_x(w), m.plan_y(w), promien_wskazania(), true, m.shift);
+        dok_.odswiez();
+      } else if (zdjecia_) {
+        zdjecia_->chwyc(m.surowe_x - w.przes_x, m.surowe_y - w.przes_y);
+      }
+      bool edycja = false;
+      przeciaganie_lewym(edycja);
+      return true;
+    }
+    case przycisk_myszy::prawy:
+      if (!tryb_sieci()) {
+        m.obrot_aktywny = true;
+        return false;
+      }
+      if (stan_.tryb_prawego_przycisku == PRAWY_DODAWANIE) {
+        const double x = m.plan_x(w);
+        const double y = m.plan_y(w);
+        if (stan_.tryb_edycji == TRYB_TORY && (x < 0 || y < 0)) {
+          pokaz_komunikat(KOM_POZA_MAPA);
+          return false;
+        }
+        u.dodaj_punkt(x + 0.5, y, 0);
+        dok_.zmiana();
+        po_poleceniu();
+        return true;
+      }
+      if (!m.obrot_aktywny) {
+        m.obrot_aktywny = true;
+        obrocono_ = false;
+        m.os_obrotu_x = m.plan_x(w);
+        m.os_obrotu_y = m.plan_y(w);
+      }
+      return true;
+    case przycisk_myszy::srodkowy:
+      m.ramka_x = m.plan_x(w);
+      m.ramka_y = m.plan_y(w);
+      m.ramka_aktywna = true;
+      return true;
+  }
+  return false;
+}
+
+bool sterowanie::zwolnienie(przycisk_myszy p, const zdarzenie_myszy& z) {
+  aktualizuj_kursor(z);
+  stan_myszy& m = stan_.mysz;
+  switch (p) {
+    case przycisk_myszy::lewy:
+      if (!m.lewy_wcisniety) return false;
+      return puszczenie_lewego();
+    case przycisk_myszy::prawy:
+      if (!m.obrot_aktywny) return false;
+      m.obrot_aktywny = false;
+      if (obrocono_) {
+        obrocono_ = false;
+        dok_.zmiana();
+        po_poleceniu();
+      }
+      return true;
+    case przycisk_myszy::srodkowy: {
+      if (!m.ramka_aktywna) return false;
+      m.ramka_aktywna = false;
+      const widok& w = stan_.kamera;
+      if (tryb_sieci()) {
+        dok_.tor.zaznacz_prostokat(m.ramka_x, m.ramka_y, m.plan_x(w), m.plan_y(w), m.shift);
+        po_poleceniu();
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+bool sterowanie::kolko(int zabki, const zdarzenie_myszy& z) {
+  if (zabki == 0) return false;
+  widok& w = stan_.kamera;
+  for (int i = 0; i < std::abs(zabki); ++i)
+    w.skala = std::clamp(zabki > 0 ? w.skala * 1.5 : w.skala / 1.5, SKALA_NAJMNIEJSZA, SKALA_NAJWIEKSZA);
+  aktualizuj_kursor(z);
+  wskaz_pod_kursorem();
+  dok_.odswiez();
+  return true;
+}

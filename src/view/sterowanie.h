@@ -1,0 +1,68 @@
+#pragma once
+
+#include <functional>
+
+class dokument;
+struct stan_edytora;
+
+// What picture mode needs of the pictures under the plan; the pictures fill it in.
+class zdjecia_pod_mysza {
+ public:
+  virtual ~zdjecia_pod_mysza() = default;
+  // A left press at a plan point: grabs a picture's body, an edge or a corner, or nothing.
+  virtual void chwyc(double x, double y) = 0;
+  virtual bool chwycone() const = 0;
+  virtual bool zablokowane() const = 0;
+  virtual void przesun(double dx, double dy) = 0;
+  virtual void obroc(double dx) = 0;
+  virtual void pusc() = 0;
+};
+
+enum class przycisk_myszy { lewy, prawy, srodkowy };
+
+// One mouse event over the plan view: the widget pixel, the buttons held after the event and
+// Shift, all read from the event itself.
+struct zdarzenie_myszy {
+  double px = 0, py = 0;
+  bool lewy = false, prawy = false, srodkowy = false;
+  bool shift = false;
+};
+
+// The mouse half of the plan's editing: the cursor mapping, the hover pick, the buttons, the
+// drags and the wheel, on the track layout or on the pictures. Each call says whether the
+// plan must be drawn again.
+class sterowanie {
+ public:
+  sterowanie(dokument& dok, stan_edytora& stan) : dok_(dok), stan_(stan) {}
+
+  void ustaw_zdjecia(zdjecia_pod_mysza* zdjecia) { zdjecia_ = zdjecia; }
+  // Called with the two value boxes' new values after a drag or rotation step.
+  std::function<void(double, double)> wpisz_wartosci;
+
+  bool ruch(const zdarzenie_myszy& z);
+  bool nacisniecie(przycisk_myszy p, const zdarzenie_myszy& z);
+  bool zwolnienie(przycisk_myszy p, const zdarzenie_myszy& z);
+  // Wheel notches: positive away from the user.
+  bool kolko(int zabki, const zdarzenie_myszy& z);
+
+  // After a command, a key or a panel action: the pick and the panel decision again at the
+  // last cursor position, the panel rewritten even if the selection kept its index. A drag in
+  // progress ends without merging: what it held may be gone.
+  void po_poleceniu();
+
+ private:
+  void aktualizuj_kursor(const zdarzenie_myszy& z);
+  // The hover pick; whether what is drawn as hovered changed.
+  bool wskaz_pod_kursorem();
+  bool przeciaganie_lewym(bool& edycja);
+  bool puszczenie_lewego();
+  double promien_wskazania() const;
+  bool tryb_sieci() const;
+
+  dokument& dok_;
+  stan_edytora& stan_;
+  zdjecia_pod_mysza* zdjecia_ = nullptr;
+  bool przesunieto_ = false;        // the left drag moved the selection
+  bool obrocono_ = false;           // the right drag turned the selection
+  bool przeciaganie_przerwane_ = false;
+};
