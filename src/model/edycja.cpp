@@ -203,6 +203,7 @@ void w_uklad::usun_zaznaczone() {
   usun_odlaczone_linie();
 
   usun_puste_elementy();
+  zapomnij_kursor();
   przelicz_wszystko();
 }
 

@@ -17,6 +17,11 @@ void w_uklad::wyczysc() {
   p.clear();
   for (w_element* element : e) delete element;
   e.clear();
+  zapomnij_kursor();
+}
+
+void w_uklad::zapomnij_kursor() {
+  punkt_kursor = linia_kursor = ostatni_punkt = -1;
   punkt_docelowy = nullptr;
 }
 

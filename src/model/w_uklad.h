@@ -101,6 +101,9 @@ class w_uklad {
   void przelicz_wszystko_dwa_razy();
   // Removes every point, line and element (the track-clearing command and shutdown).
   void wyczysc();
+  // The cursor markers name items by index or address: whenever points go away they are
+  // forgotten, so a drag in progress cannot merge into what took their place.
+  void zapomnij_kursor();
   // The line joining a and b, or none.
   static w_linia* linia_miedzy(const w_punkt* a, const w_punkt* b);
 
