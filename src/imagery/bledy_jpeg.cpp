@@ -1,7 +1,5 @@
 #include "imagery/bledy_jpeg.h"
 
-#include "app/log.h"
-
 namespace {
 
 void przy_bledzie(j_common_ptr cinfo) {
@@ -12,16 +10,13 @@ void przy_bledzie(j_common_ptr cinfo) {
 
 void przy_ostrzezeniu(j_common_ptr cinfo) {
   auto* bledy = reinterpret_cast<bledy_jpeg*>(cinfo->err);
-  char tekst[JMSG_LENGTH_MAX];
-  (*cinfo->err->format_message)(cinfo, tekst);
-  log_pisz("JPEG %s: %s\n", bledy->nazwa->c_str(), tekst);
+  if (bledy->ostrzezenie[0] == 0) (*cinfo->err->format_message)(cinfo, bledy->ostrzezenie);
 }
 
 }  // namespace
 
-void podlacz_bledy_jpeg(jpeg_common_struct& obiekt, bledy_jpeg& bledy, const std::string& nazwa) {
+void podlacz_bledy_jpeg(jpeg_common_struct& obiekt, bledy_jpeg& bledy) {
   obiekt.err = jpeg_std_error(&bledy.mgr);
   bledy.mgr.error_exit = przy_bledzie;
   bledy.mgr.output_message = przy_ostrzezeniu;
-  bledy.nazwa = &nazwa;
 }

@@ -99,7 +99,7 @@ bool dekoduj(dekodowanie& d, const std::uint8_t* dane, std::size_t rozmiar, int 
 std::optional<obraz> dekoduj_jpeg(const std::uint8_t* dane, std::size_t rozmiar, const std::string& nazwa,
                                   int maks_bok) {
   dekodowanie d;
-  podlacz_bledy_jpeg(reinterpret_cast<jpeg_common_struct&>(d.cinfo), d.bledy, nazwa);
+  podlacz_bledy_jpeg(reinterpret_cast<jpeg_common_struct&>(d.cinfo), d.bledy);
   obraz wynik;
   const bool dobrze = dekoduj(d, dane, rozmiar, maks_bok, wynik);
   jpeg_destroy_decompress(&d.cinfo);
@@ -107,6 +107,7 @@ std::optional<obraz> dekoduj_jpeg(const std::uint8_t* dane, std::size_t rozmiar,
     log_pisz("Error: Unable to load %s (%s)\n", nazwa.c_str(), d.bledy.tekst);
     return std::nullopt;
   }
+  if (d.bledy.ostrzezenie[0] != 0) log_pisz("JPEG %s: %s\n", nazwa.c_str(), d.bledy.ostrzezenie);
   return wynik;
 }
 

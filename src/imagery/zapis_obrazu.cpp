@@ -83,9 +83,8 @@ std::vector<std::uint8_t> koduj_jpeg(const std::uint8_t* piksele, int szerokosc,
                                      int jakosc) {
   if (szerokosc <= 0 || wysokosc <= 0 || (skladowe != 1 && skladowe != 3 && skladowe != 4))
     throw std::invalid_argument("koduj_jpeg: zły rozmiar obrazu lub liczba składowych");
-  const std::string nazwa = "(kodowanie)";
   kodowanie k;
-  podlacz_bledy_jpeg(reinterpret_cast<jpeg_common_struct&>(k.cinfo), k.bledy, nazwa);
+  podlacz_bledy_jpeg(reinterpret_cast<jpeg_common_struct&>(k.cinfo), k.bledy);
   const bool dobrze = koduj(k, piksele, szerokosc, wysokosc, skladowe, jakosc);
   jpeg_destroy_compress(&k.cinfo);
   std::vector<std::uint8_t> wynik;
