@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFrame>
+
+#include "app/stan.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "trasa info": the route information window over the plan's top left corner.
+class okno_trasy : public QFrame {
+ public:
+  explicit okno_trasy(QWidget* rodzic);
+
+  // Fills the window with the layout's total length and the route information, then shows it.
+  void pokaz(double dlugosc, const trasa_info& trasa);
+  // The year and id controls are shown only for a known city.
+  void pokaz_rok_i_id(bool widoczne);
+
+  QPushButton* zamknij;
+  QLabel* tytul;
+  QLabel* etykieta_dlugosci;
+  QLabel* dlugosc;
+  QLabel* etykieta_miasta;
+  QComboBox* lista_miast;
+  QLabel* etykieta_roku;
+  QLineEdit* pole_roku;
+  QLabel* etykieta_id;
+  QLineEdit* pole_id;
+  QPushButton* zatwierdz;
+};
