@@ -1,21 +1,52 @@
 #include <QApplication>
-#include <QSurfaceFormat>
+#include <QTimer>
+#include <clocale>
+#include <cstdio>
+#include <memory>
 
 #include "app/dokument.h"
+#include "app/log.h"
+#include "ui/okno_glowne.h"
+#include "ui/uruchomienie.h"
 #include "ui/widok_planu.h"
+#include "ui/zrzut_okna.h"
 #include "view/stan_edytora.h"
 
 int main(int argc, char** argv) {
-  QSurfaceFormat format;
-  format.setVersion(2, 1);
-  format.setProfile(QSurfaceFormat::CompatibilityProfile);
-  format.setDepthBufferSize(16);
-  format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-  QSurfaceFormat::setDefaultFormat(format);
-  QApplication app(argc, argv);
+  ustaw_format_gl();
+  QApplication aplikacja(argc, argv);
+  // Files and boxes always use a decimal point, whatever the user's locale.
+  std::setlocale(LC_NUMERIC, "C");
+  const opcje_uruchomienia opcje = czytaj_wiersz_polecen(QApplication::arguments());
+
+  log_otworz("!log.txt");
+  log_pisz("start\n");
+  const std::string katalog_danych = katalog_danych_programu();
   dokument dok;
-  stan_edytora stan;
-  widok_planu plan(dok, stan);
-  plan.show();
-  return app.exec();
+  stan_edytora edytor;
+  auto okno = std::make_unique<okno_glowne>(dok, edytor, katalog_danych);
+  if (!opcje.zrzut.empty()) {
+    // Nobody is there to close a message box: messages go to stderr.
+    okno->pytania().pokaz = [](QWidget*, const QString& tekst) {
+      std::fprintf(stderr, "Uwaga! %s\n", tekst.toUtf8().constData());
+    };
+  }
+  QObject::connect(
+      okno->plan(), &widok_planu::zainicjowany, okno.get(),
+      [&] {
+        po_utworzeniu_kontekstu(*okno, dok, katalog_danych);
+        // From the event loop, not from inside the context's set-up: opening may show a message.
+        QTimer::singleShot(0, okno.get(), [&] {
+          if (!opcje.plik.empty()) {
+            okno->pliki().otworz(opcje.plik);
+            okno->pokaz_wszystko();
+          }
+          if (!opcje.zrzut.empty()) zrzut_po_klatce(*okno, QString::fromStdString(opcje.zrzut));
+        });
+      },
+      Qt::SingleShotConnection);
+  okno->show();
+  const int kod = aplikacja.exec();
+  zamknij_program(std::move(okno), dok);
+  return kod;
 }

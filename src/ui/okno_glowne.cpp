@@ -1,0 +1,239 @@
+#include "ui/okno_glowne.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/dokument.h"
+#include "ui/klawisze_planu.h"
+#include "ui/kontrolki.h"
+#include "ui/okno_trasy.h"
+#include "ui/panel_ladowania.h"
+#include "ui/panel_prawy.h"
+#include "ui/panel_satek.h"
+#include "ui/panel_szablonow.h"
+#include "ui/panel_torow.h"
+#include "ui/panel_zdjec.h"
+#include "ui/widok_planu.h"
+#include "view/stan_edytora.h"
+
+namespace {
+// The strip of panels below the plan.
+constexpr int WYSOKOSC_PANELI = 116;
+// "&Wybierz element" puts the cursor over the templates panel.
+const QPoint KURSOR_NAD_SZABLONAMI(396, 652);
+}  // namespace
+
+okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string& katalog_danych)
+    : dok_(dok), edytor_(edytor), pytania_(dialogi_qt()), pliki_(dok, pytania_, this, katalog_danych) {
+  setObjectName("okno_glowne");
+  setWindowTitle("Vialtor v0.95121");
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  QFont czcionka = font();
+  czcionka.setPixelSize(11);
+  czcionka.setStretch(82);
+  setFont(czcionka);
+
+  menu_ = zbuduj_menu(menuBar());
+
+  obszar_ = new QWidget(this);
+  obszar_->setObjectName("obszar");
+  obszar_->setFixedSize(SZEROKOSC_WIDOKU, WYSOKOSC_WIDOKU + WYSOKOSC_PANELI);
+  setCentralWidget(obszar_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  plan_ = new widok_planu(dok, edytor, obszar_);
+  plan_->setObjectName("plan");
+  plan_->move(0, 0);
+  torow_ = new panel_torow(obszar_);
+  prawy_ = new panel_prawy(obszar_);
+  zdjec_ = new panel_zdjec(obszar_);
+  szablonow_ = new panel_szablonow(obszar_);
+  satek_ = new panel_satek(obszar_);
+  trasy_ = new okno_trasy(obszar_);
+  ladowania_ = new panel_ladowania(obszar_);
+
+  polacz_menu();
+  connect(szablonow_->koniec_wyboru, &QPushButton::clicked, this, [this] { zakoncz_wybor_szablonu(); });
+  connect(satek_->zamknij, &QPushButton::clicked, satek_, &QWidget::hide);
+  connect(trasy_->zamknij, &QPushButton::clicked, trasy_, &QWidget::hide);
+
+  poprzedni_odbiorca_ = ustaw_odbiorce_komunikatow(
+      [this](unsigned, const std::string& tekst) { pytania_.pokaz(this, QString::fromStdString(tekst)); });
+  klawisze_ = std::make_unique<klawisze_planu>(*this, edytor_);
+  move(0, 0);
+}
+
+okno_glowne::~okno_glowne() {
+  klawisze_.reset();
+  ustaw_odbiorce_komunikatow(std::move(poprzedni_odbiorca_));
+}
+
+void okno_glowne::polacz_menu() {
+  const auto pod = [this](QAction* a, auto polecenie) { connect(a, &QAction::triggered, this, polecenie); };
+  pod(menu_.wyczysc_tory, [this] { polecenie_pliku(&pliki_projektu::wyczysc_tory); });
+  // The picture list comes with the pictures panel; until a picture can be added there is
+  // nothing to delete.
+  pod(menu_.wyczysc_zdjecia, [] { pokaz_komunikat(KOM_RYSUNKI_USUNIETE); });
+  pod(menu_.wczytaj_projekt, [this] { polecenie_pliku(&pliki_projektu::wczytaj); });
+  pod(menu_.dodaj_do_projektu, [this] { polecenie_pliku(&pliki_projektu::dodaj); });
+  pod(menu_.zapisz_projekt, [this] { polecenie_pliku(&pliki_projektu::zapisz); });
+  pod(menu_.testuj_geometrie, [this] { testuj_geometrie(); });
+  pod(menu_.informacje_o_trasie, [this] { informacje_o_trasie(); });
+  pod(menu_.importuj_vxp, [this] { polecenie_pliku(&pliki_projektu::importuj_vxp); });
+  pod(menu_.importuj_txt, [this] { polecenie_pliku(&pliki_projektu::importuj_txt); });
+  pod(menu_.eksportuj, [this] { polecenie_pliku(&pliki_projektu::eksportuj); });
+  pod(menu_.ortofotomapa, [this] { satek_->pokaz(poczatek_satek_.kolumna, poczatek_satek_.wiersz); });
+  pod(menu_.wyjscie, [this] { close(); });
+  pod(menu_.tryb_tory, [this] { ustaw_tryb_edycji(TRYB_TORY); });
+  pod(menu_.tryb_zdjecia, [this] { ustaw_tryb_edycji(TRYB_ZDJECIA); });
+  pod(menu_.wstaw_element, [this] { wstaw_element(); });
+  pod(menu_.wybierz_element, [this] { wybierz_element(); });
+  pod(menu_.zaznacz_wszystko, [this] {
+    dok_.tor.zaznacz_wszystko();
+    odswiez();
+  });
+  pod(menu_.odznacz_wszystko, [this] {
+    dok_.tor.odznacz_wszystko();
+    odswiez();
+  });
+  pod(menu_.odwroc_zaznaczenie, [this] {
+    dok_.tor.odwroc_zaznaczenie();
+    odswiez();
+  });
+  pod(menu_.ustaw_rownolegle, [this] { ustaw_rownolegle(); });
+  pod(menu_.pokaz_wszystko, [this] { pokaz_wszystko(); });
+  pod(menu_.pokaz_zaznaczone, [this] { pokaz_zaznaczone(); });
+}
+
+void okno_glowne::polecenie_pliku(void (pliki_projektu::*polecenie)()) {
+  const auto wersja = dok_.wersja();
+  (pliki_.*polecenie)();
+  if (dok_.wersja() != wersja) plan_->update();
+}
+
+void okno_glowne::odswiez() {
+  dok_.odswiez();
+  plan_->update();
+}
+
+void okno_glowne::po_edycji() {
+  dok_.zmiana();
+  plan_->update();
+}
+
+void okno_glowne::testuj_geometrie() {
+  if (dok_.tor.sprawdz_geometrie()) {
+    pokaz_komunikat(KOM_TRASA_DOBRA);
+    return;
+  }
+  double x = 0, y = 0;
+  dok_.tor.znajdz_blad(x, y);
+  edytor_.kamera.przes_x = -x;
+  edytor_.kamera.przes_y = -y;
+  odswiez();
+  pokaz_komunikat(KOM_BLAD_GEOMETRII);
+}
+
+void okno_glowne::informacje_o_trasie() { trasy_->pokaz(dok_.tor.dlugosc_trasy(), dok_.trasa); }
+
+void okno_glowne::ustaw_tryb_edycji(int tryb) {
+  edytor_.tryb_edycji = tryb;
+  const bool tory = tryb == TRYB_TORY;
+  // While a template is chosen the bottom panels stay covered; its end shows the mode's panel.
+  if (!edytor_.tryb_szablonu) {
+    torow_->setVisible(tory);
+    zdjec_->setVisible(!tory);
+  }
+  menu_.tryb_tory->setEnabled(!tory);
+  menu_.tryb_zdjecia->setEnabled(tory);
+  torow_->ukryj_wybor();
+  prawy_->ukryj_wybor();
+  odswiez();
+}
+
+void okno_glowne::wstaw_element() {
+  const int elementy = dok_.tor.emax();
+  dok_.tor.wstaw_szablon(-edytor_.kamera.przes_x, -edytor_.kamera.przes_y);
+  if (dok_.tor.emax() != elementy) po_edycji();
+}
+
+void okno_glowne::wybierz_element() {
+  if (dok_.tor.szab_max() == 0) {
+    pokaz_komunikat(KOM_BRAK_SZABLONU);
+    return;
+  }
+  QCursor::setPos(obszar_->mapToGlobal(KURSOR_NAD_SZABLONAMI));
+  ustaw_widocznosc({torow_, zdjec_, prawy_}, false);
+  szablonow_->show();
+  pokaz_nazwe_szablonu();
+  edytor_.tryb_szablonu = true;
+  odswiez();
+}
+
+void okno_glowne::zakoncz_wybor_szablonu() {
+  if (!edytor_.tryb_szablonu) return;
+  szablonow_->hide();
+  const bool tory = edytor_.tryb_edycji == TRYB_TORY;
+  torow_->setVisible(tory);
+  zdjec_->setVisible(!tory);
+  prawy_->show();
+  edytor_.tryb_szablonu = false;
+  odswiez();
+}
+
+void okno_glowne::krok_szablonu(bool dalej) {
+  const int przed = dok_.tor.szab_akt;
+  const bool jest = dalej ? dok_.tor.nastepny_pasujacy(edytor_.rodzaj_transportu, edytor_.przeswit_szablonu,
+                                                        edytor_.rodzaj_szablonu)
+                          : dok_.tor.poprzedni_pasujacy(edytor_.rodzaj_transportu, edytor_.przeswit_szablonu,
+                                                         edytor_.rodzaj_szablonu);
+  if (!jest) {
+    // The search has moved on; the shown template stays.
+    dok_.tor.szab_akt = przed;
+    pokaz_komunikat(KOM_BRAK_SZABLONU);
+    return;
+  }
+  pokaz_nazwe_szablonu();
+  odswiez();
+}
+
+void okno_glowne::pokaz_nazwe_szablonu() {
+  szablonow_->opis->setText(QString::fromStdString(dok_.tor.nazwa_szablonu()));
+}
+
+void okno_glowne::usun_zaznaczone() {
+  const int punkty = dok_.tor.pmax(), linie = dok_.tor.lmax();
+  dok_.tor.usun_zaznaczone();
+  if (dok_.tor.pmax() != punkty || dok_.tor.lmax() != linie) po_edycji();
+}
+
+void okno_glowne::ustaw_rownolegle() {
+  if (dok_.tor.ile_zaznaczonych_linii() != 1) {
+    pokaz_komunikat(KOM_JEDEN_WZORZEC);
+    return;
+  }
+  edytor_.mysz.czeka_rownolegle = true;
+  odswiez();
+}
+
+void okno_glowne::pokaz_wszystko() {
+  ustaw_kadr(edytor_.kamera, dok_.tor.pokaz_wszystko());
+  odswiez();
+}
+
+void okno_glowne::pokaz_zaznaczone() {
+  ustaw_kadr(edytor_.kamera, dok_.tor.pokaz_zaznaczone());
+  odswiez();
+}
+
+void okno_glowne::closeEvent(QCloseEvent* zdarzenie) {
+  if (pliki_.mozna_porzucic())
+    zdarzenie->accept();
+  else
+    zdarzenie->ignore();
+}

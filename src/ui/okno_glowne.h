@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "app/komunikaty.h"
+#include "ui/dialogi.h"
+#include "ui/menu_glowne.h"
+#include "ui/pliki_projektu.h"
+
+class dokument;
+struct stan_edytora;
+class widok_planu;
+class panel_torow;
+class panel_prawy;
+class panel_zdjec;
+class panel_szablonow;
+class panel_satek;
+class okno_trasy;
+class panel_ladowania;
+class klawisze_planu;
+
+// The tile grid's origin shown in the orthophoto panel (column and row of the tile at plan 0, 0).
+struct poczatek_satek {
+  int kolumna = 4780;
+  int wiersz = 6192;
+};
+
+// The main window: the menu bar, the 1024 x 600 plan view and the panels below and over it.
+// Runs the menu commands on the document and shows the numbered messages while it exists.
+class okno_glowne : public QMainWindow {
+ public:
+  okno_glowne(dokument& dok, stan_edytora& edytor, const std::string& katalog_danych);
+  ~okno_glowne() override;
+
+  widok_planu* plan() const { return plan_; }
+  const menu_glowne& menu() const { return menu_; }
+  dialogi& pytania() { return pytania_; }
+  pliki_projektu& pliki() { return pliki_; }
+  panel_torow* torow() const { return torow_; }
+  panel_prawy* prawy() const { return prawy_; }
+  panel_zdjec* zdjec() const { return zdjec_; }
+  panel_szablonow* szablonow() const { return szablonow_; }
+  panel_satek* satek() const { return satek_; }
+  okno_trasy* trasy() const { return trasy_; }
+  panel_ladowania* ladowania() const { return ladowania_; }
+
+  // Commands shared by the menu, the plan keys and the panels.
+  void testuj_geometrie();
+  void informacje_o_trasie();
+  void ustaw_tryb_edycji(int tryb);
+  void wstaw_element();
+  void wybierz_element();
+  void zakoncz_wybor_szablonu();
+  // Previous or next template matching the templates panel's criteria; message 25 when none.
+  void krok_szablonu(bool dalej);
+  void usun_zaznaczone();
+  void ustaw_rownolegle();
+  void pokaz_wszystko();
+  void pokaz_zaznaczone();
+
+  // Something drawn changed (camera, selection, a mode): redraw.
+  void odswiez();
+  // The document changed: mark it and redraw.
+  void po_edycji();
+
+ protected:
+  void closeEvent(QCloseEvent* zdarzenie) override;
+
+ private:
+  void polacz_menu();
+  void pokaz_nazwe_szablonu();
+  // Runs a file command and redraws when it changed the document.
+  void polecenie_pliku(void (pliki_projektu::*polecenie)());
+
+  dokument& dok_;
+  stan_edytora& edytor_;
+  dialogi pytania_;
+  pliki_projektu pliki_;
+  poczatek_satek poczatek_satek_;
+  odbiorca_komunikatow poprzedni_odbiorca_;
+
+  menu_glowne menu_;
+  QWidget* obszar_;
+  widok_planu* plan_;
+  panel_torow* torow_;
+  panel_prawy* prawy_;
+  panel_zdjec* zdjec_;
+  panel_szablonow* szablonow_;
+  panel_satek* satek_;
+  okno_trasy* trasy_;
+  panel_ladowania* ladowania_;
+  std::unique_ptr<klawisze_planu> klawisze_;
+};

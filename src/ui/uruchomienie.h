@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+#include <string>
+
+class dokument;
+class okno_glowne;
+
+// What the command line asks for: a file to open after start-up, and a picture of the window to
+// write after the first frame (then the program ends).
+struct opcje_uruchomienia {
+  std::string plik;
+  std::string zrzut;
+};
+
+// Reads the command line; --help and unknown options print and end the program.
+opcje_uruchomienia czytaj_wiersz_polecen(const QStringList& argumenty);
+
+// The GL context the plan view needs (fixed-function drawing): set before QApplication exists.
+void ustaw_format_gl();
+
+// The data folder: the one found beside or above the program, else "data" in the working
+// directory (whose absence the template loader then reports).
+std::string katalog_danych_programu();
+
+// The start-up steps that need the plan's GL context: the template library, the event symbol
+// texture, the start time, what the context reports, then "main loop".
+void po_utworzeniu_kontekstu(okno_glowne& okno, dokument& dok, const std::string& katalog_danych);
+
+// After the event loop: textures go while their context is current, the window goes, the track
+// layout is emptied and the log closed.
+void zamknij_program(std::unique_ptr<okno_glowne> okno, dokument& dok);
