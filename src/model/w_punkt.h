@@ -35,7 +35,7 @@ class w_punkt {
   std::vector<w_linia*> li;  // the lines ending here, in the order they were attached
   w_element* element = nullptr;
 
-  // Virtual operations, in slot order.
+  // What each network kind does its own way.
   virtual double dlugosc() const = 0;
   virtual void dodaj_linie(w_linia* linia);
   virtual void usun_linie(w_linia* linia);

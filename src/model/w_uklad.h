@@ -58,13 +58,13 @@ class w_uklad {
   w_punkt* punkt_docelowy = nullptr;
   int panel_tryb = PANEL_NIEUSTAWIONY;
   int panel_nr = 0;
-  panel_boczny* panel = nullptr;  // where the side-panel slots write; none in headless use
+  panel_boczny* panel = nullptr;  // what shows the selection (pokaz_punkt ...); none in headless use
 
   int pmax() const { return static_cast<int>(p.size()); }
   int lmax() const { return static_cast<int>(l.size()); }
   int emax() const { return static_cast<int>(e.size()); }
 
-  // Virtual operations, in slot order (slots 4 to 12 are reserved and empty).
+  // What each network kind does its own way.
   virtual void pokaz_punkt(int nr);
   virtual void pokaz_linie(int nr);
   virtual void pokaz_element(int nr);
@@ -114,6 +114,11 @@ class w_uklad {
   int co_pod_kursorem() const;
   void ustaw_kolorystyke(int v) { kolorystyka = v; }
   void rysuj_uklad(malarz& m, bool aktywny) const;
+  // The draw flags of point or line nr in rysuj_uklad.
+  int flagi_punktu(int nr, bool aktywny) const;
+  int flagi_linii(int nr, bool aktywny) const;
+  // What rysuj_uklad draws after the points and lines: the segment to the join target.
+  void rysuj_cel(malarz& m) const;
 
   // Selection.
   int ile_zaznaczonych_punktow() const;

@@ -9,6 +9,13 @@ wektor punkt_na_azymucie(wektor srodek, double r, double kat) {
   return {srodek.x + r * std::sin(a), srodek.y + r * std::cos(a)};
 }
 
+double koniec_luku(double poczatek, double koniec) {
+  if (poczatek <= koniec) return koniec;
+  if (poczatek - koniec < 1e-9) return poczatek;
+  while (poczatek > koniec) koniec += 360;
+  return koniec;
+}
+
 void rysuj_luk(malarz& m, double cx, double cy, double r, double poczatek, double koniec) {
   m.pasek_poczatek();
   if (koniec > poczatek) {

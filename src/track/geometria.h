@@ -46,4 +46,9 @@ wektor punkt_na_azymucie(wektor srodek, double r, double kat);
 
 // Line strip along an arc from bearing `poczatek` to `koniec` in 1 degree steps;
 // an arc with koniec <= poczatek yields a single vertex.
+// The end bearing of an arc turning from `poczatek`: an end below the start goes round until it
+// is above it, but a start above the end by a rounding remainder only (a straight-through
+// vertex) is a zero arc, not a full circle.
+double koniec_luku(double poczatek, double koniec);
+
 void rysuj_luk(malarz& m, double cx, double cy, double r, double poczatek, double koniec);

@@ -49,14 +49,7 @@ void tor_punkt::przelicz() {
     poczatek = azymut_nB;
     koniec = azymut_nA;
   }
-  if (zwrot != 0 && poczatek > koniec) {
-    // A straight-through vertex can leave the start a rounding remainder above the end:
-    // that is a zero arc, not a full circle.
-    if (poczatek - koniec < 1e-9)
-      koniec = poczatek;
-    else
-      while (poczatek > koniec) koniec += 360;
-  }
+  if (zwrot != 0) koniec = koniec_luku(poczatek, koniec);
   srodek_x = M.x;
   srodek_y = M.y;
   kat_poczatkowy = poczatek;

@@ -9,7 +9,7 @@
 
 namespace {
 
-// The side panel shows the slot it shows with the values of now.
+// The side panel shows what it shows (point, line or element) with the values of now.
 void odswiez_panel(w_uklad& u) {
   const int nr = u.panel_nr;
   switch (u.panel_tryb) {
