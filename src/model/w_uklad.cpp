@@ -168,17 +168,23 @@ int w_uklad::co_pod_kursorem() const {
   return 0;
 }
 
+int w_uklad::flagi_punktu(int nr, bool aktywny) const {
+  if (!aktywny) return RYSUJ_NIEAKTYWNY;
+  return (nr == punkt_kursor ? RYSUJ_POD_KURSOREM : 0) | (nr == ostatni_punkt ? RYSUJ_OSTATNI : 0);
+}
+
+int w_uklad::flagi_linii(int nr, bool aktywny) const {
+  if (!aktywny) return RYSUJ_NIEAKTYWNY;
+  return nr == linia_kursor ? RYSUJ_POD_KURSOREM : 0;
+}
+
 void w_uklad::rysuj_uklad(malarz& m, bool aktywny) const {
-  for (int i = 0; i < pmax(); ++i) {
-    int flagi = RYSUJ_NIEAKTYWNY;
-    if (aktywny) flagi = (i == punkt_kursor ? RYSUJ_POD_KURSOREM : 0) | (i == ostatni_punkt ? RYSUJ_OSTATNI : 0);
-    p[i]->rysuj(m, flagi, kolorystyka);
-  }
-  for (int i = 0; i < lmax(); ++i) {
-    int flagi = RYSUJ_NIEAKTYWNY;
-    if (aktywny) flagi = i == linia_kursor ? RYSUJ_POD_KURSOREM : 0;
-    l[i]->rysuj(m, flagi, kolorystyka);
-  }
+  for (int i = 0; i < pmax(); ++i) p[i]->rysuj(m, flagi_punktu(i, aktywny), kolorystyka);
+  for (int i = 0; i < lmax(); ++i) l[i]->rysuj(m, flagi_linii(i, aktywny), kolorystyka);
+  rysuj_cel(m);
+}
+
+void w_uklad::rysuj_cel(malarz& m) const {
   if (punkt_docelowy && punkt_kursor >= 0 && punkt_kursor < pmax()) {
     const w_punkt* a = punkt_docelowy;
     const w_punkt* b = p[punkt_kursor];
