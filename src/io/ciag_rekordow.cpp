@@ -1,0 +1,156 @@
+#include "io/ciag_rekordow.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+#include <string_view>
+#include <unordered_map>
+
+bool ciag_rekordow::rowne(std::size_t i, const ciag_rekordow& inny, std::size_t j) const {
+  const auto a = rekord(i);
+  const auto b = inny.rekord(j);
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0;
+}
+
+void ciag_rekordow::dodaj(std::span<const std::uint8_t> rekord) {
+  pisarz_.bajty(rekord.data(), rekord.size());
+  zamknij_rekord();
+}
+
+void ciag_rekordow::dodaj(const ciag_rekordow& zrodlo, std::size_t od, std::size_t ile) {
+  if (ile == 0) return;
+  const std::size_t poczatek = od == 0 ? 0 : zrodlo.konce_[od - 1];
+  const std::size_t koniec = zrodlo.konce_[od + ile - 1];
+  const std::size_t baza = bajty();
+  pisarz_.bajty(zrodlo.pisarz_.dane().data() + poczatek, koniec - poczatek);
+  for (std::size_t i = od; i < od + ile; ++i) konce_.push_back(zrodlo.konce_[i] - poczatek + baza);
+}
+
+void ciag_rekordow::rezerwuj(std::size_t rekordy, std::size_t bajty) {
+  konce_.reserve(rekordy);
+  pisarz_.dane().reserve(bajty);
+}
+
+std::size_t ciag_rekordow::pamiec() const {
+  return pisarz_.dane().capacity() + konce_.capacity() * sizeof(std::size_t);
+}
+
+bool ciag_rekordow::operator==(const ciag_rekordow& inny) const {
+  return konce_ == inny.konce_ && pisarz_.dane() == inny.pisarz_.dane();
+}
+
+std::size_t roznica_ciagow::pamiec() const {
+  return wycinki.capacity() * sizeof(wycinek) + rekordy[PRZED].pamiec() + rekordy[PO].pamiec();
+}
+
+namespace {
+
+// Collects the runs of a difference, joining a run to the previous one when they touch.
+class budowa_roznicy {
+ public:
+  budowa_roznicy(const ciag_rekordow& przed, const ciag_rekordow& po) : przed_(przed), po_(po) {
+    r_.dlugosc = {przed.ile(), po.ile()};
+  }
+
+  void wycinek_(std::size_t od_przed, std::size_t ile_przed, std::size_t od_po, std::size_t ile_po) {
+    if (ile_przed == 0 && ile_po == 0) return;
+    wycinek* ostatni = r_.wycinki.empty() ? nullptr : &r_.wycinki.back();
+    if (ostatni && ostatni->od[PRZED] + ostatni->ile[PRZED] == od_przed && ostatni->od[PO] + ostatni->ile[PO] == od_po) {
+      ostatni->ile[PRZED] += ile_przed;
+      ostatni->ile[PO] += ile_po;
+    } else {
+      r_.wycinki.push_back({{od_przed, od_po}, {ile_przed, ile_po}});
+    }
+    r_.rekordy[PRZED].dodaj(przed_, od_przed, ile_przed);
+    r_.rekordy[PO].dodaj(po_, od_po, ile_po);
+  }
+
+  roznica_ciagow wynik() { return std::move(r_); }
+
+ private:
+  const ciag_rekordow& przed_;
+  const ciag_rekordow& po_;
+  roznica_ciagow r_;
+};
+
+std::string_view bajty_rekordu(const ciag_rekordow& c, std::size_t i) {
+  const auto r = c.rekord(i);
+  return {reinterpret_cast<const char*>(r.data()), r.size()};
+}
+
+}  // namespace
+
+roznica_ciagow porownaj_na_miejscach(const ciag_rekordow& przed, const ciag_rekordow& po) {
+  budowa_roznicy b(przed, po);
+  const std::size_t wspolne = std::min(przed.ile(), po.ile());
+  std::size_t i = 0;
+  while (i < wspolne) {
+    if (przed.rowne(i, po, i)) {
+      ++i;
+      continue;
+    }
+    std::size_t j = i + 1;
+    while (j < wspolne && !przed.rowne(j, po, j)) ++j;
+    b.wycinek_(i, j - i, i, j - i);
+    i = j;
+  }
+  b.wycinek_(wspolne, przed.ile() - wspolne, wspolne, po.ile() - wspolne);
+  return b.wynik();
+}
+
+roznica_ciagow porownaj_z_przesunieciami(const ciag_rekordow& przed, const ciag_rekordow& po) {
+  budowa_roznicy b(przed, po);
+  const std::size_t na = przed.ile();
+  const std::size_t nb = po.ile();
+  std::size_t poczatek = 0;
+  while (poczatek < na && poczatek < nb && przed.rowne(poczatek, po, poczatek)) ++poczatek;
+  std::size_t koniec = 0;
+  while (koniec < na - poczatek && koniec < nb - poczatek && przed.rowne(na - 1 - koniec, po, nb - 1 - koniec))
+    ++koniec;
+  const std::size_t ka = na - koniec;
+  const std::size_t kb = nb - koniec;
+  if (poczatek == ka || poczatek == kb) {
+    b.wycinek_(poczatek, ka - poczatek, poczatek, kb - poczatek);
+    return b.wynik();
+  }
+
+  // Where each record between the common ends stands after the change (the first of equal ones).
+  std::unordered_map<std::string_view, std::size_t> gdzie_po;
+  gdzie_po.reserve(kb - poczatek);
+  for (std::size_t j = poczatek; j < kb; ++j) gdzie_po.emplace(bajty_rekordu(po, j), j);
+
+  std::size_t i = poczatek, j = poczatek;
+  std::size_t od_i = i, od_j = j;  // start of the run being collected
+  while (i < ka && j < kb) {
+    if (przed.rowne(i, po, j)) {
+      b.wycinek_(od_i, i - od_i, od_j, j - od_j);
+      od_i = ++i;
+      od_j = ++j;
+      continue;
+    }
+    const auto it = gdzie_po.find(bajty_rekordu(przed, i));
+    if (it == gdzie_po.end() || it->second < j)
+      ++i;  // removed
+    else
+      j = it->second;  // the records before it were added
+  }
+  b.wycinek_(od_i, ka - od_i, od_j, kb - od_j);
+  return b.wynik();
+}
+
+ciag_rekordow zastosuj(const ciag_rekordow& z_ciagu, const roznica_ciagow& r, strona_roznicy z) {
+  const int d = 1 - z;
+  if (z_ciagu.ile() != r.dlugosc[z]) throw std::invalid_argument("różnica nie pasuje do ciągu rekordów");
+  ciag_rekordow wynik;
+  wynik.rezerwuj(r.dlugosc[d], z_ciagu.bajty() + r.rekordy[d].bajty());
+  std::size_t pozycja = 0;
+  std::size_t rekord = 0;
+  for (const wycinek& w : r.wycinki) {
+    wynik.dodaj(z_ciagu, pozycja, w.od[z] - pozycja);
+    wynik.dodaj(r.rekordy[d], rekord, w.ile[d]);
+    rekord += w.ile[d];
+    pozycja = w.od[z] + w.ile[z];
+  }
+  wynik.dodaj(z_ciagu, pozycja, z_ciagu.ile() - pozycja);
+  return wynik;
+}
