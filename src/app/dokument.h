@@ -1,37 +1,57 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/stan.h"
+#include "io/historia.h"
 #include "track/siec.h"
 #include "track/tor.h"
 
 // The open document that the editor and the CLI work on: the track layout with its template
-// library, the catenary layout, the route information, the file it came from and whether it
-// has changed since it was last loaded or saved.
+// library, the catenary layout, the route information, the file it came from, its undo
+// history and whether it has changed since it was last loaded or saved.
 class dokument {
  public:
+  dokument();
+
   tor_uklad tor;
   siec_uklad siec;
   trasa_info trasa;
 
   const std::string& plik() const { return plik_; }
-  bool zmieniony() const { return zmieniony_; }
+  // Follows the history: undoing back to the state last loaded or saved clears it again.
+  bool zmieniony() const { return historia_.zmieniony(); }
   // Bumped by every change of what is drawn; caches of the picture compare it.
   std::uint64_t wersja() const { return wersja_; }
 
   // One edit is finished: the layout, its elements, events or the route information changed.
-  void zmiana();
+  // Returns the edit as one step of the undo history, none when no saved record changed (a
+  // refused edit). The undo stack keeps the step and hands it to cofnij and ponow; a drag or
+  // a rotation calls this once, at the release.
+  std::optional<krok_historii> zmiana();
+  // Undo of the step that led to the current state, redo of the step that leads from it: the
+  // layout's project record and the route information come back to the last bit. A step that
+  // does not join the current state is refused (false).
+  bool cofnij(const krok_historii& krok);
+  bool ponow(const krok_historii& krok);
   // Something that is drawn changed without changing the document (selection, hover, options).
   void odswiez() { ++wersja_; }
-  // The document now equals the file (loaded or saved).
+  // The document now equals the file. After a save the history goes on; after a load, when
+  // the layout or the route differ from the last step's, a new history starts.
   void zgodny_z_plikiem(const std::string& sciezka);
-  // Cleared: no file, nothing to save.
+  // Cleared: no file, nothing to save, a new history.
   void nowy();
+  // Imported from another form: no project file, unsaved, a new history.
+  void zaimportowany();
+
+  // Memory of the state the history compares edits with (the steps are the stack's).
+  std::size_t pamiec_historii() const { return historia_.pamiec_stanu(); }
 
  private:
   std::string plik_;
-  bool zmieniony_ = false;
+  historia historia_;
   std::uint64_t wersja_ = 0;
 };

@@ -1,0 +1,57 @@
+#include "io/historia.h"
+
+#include <algorithm>
+
+#include "app/log.h"
+
+std::size_t krok_historii::pamiec() const {
+  std::size_t suma = sizeof(krok_historii);
+  for (const roznica_ciagow& r : roznice) suma += r.pamiec();
+  return suma;
+}
+
+void historia::zacznij(const tor_uklad& tor, const trasa_info& trasa, bool zgodny_z_plikiem) {
+  stan_ = zapisz_stan(tor, trasa);
+  obecny_ = ++ostatni_numer_;
+  zapisany_ = zgodny_z_plikiem ? obecny_ : ZADEN;
+}
+
+std::optional<krok_historii> historia::zatwierdz(const tor_uklad& tor, const trasa_info& trasa) {
+  rekordy_stanu nowy = zapisz_stan(tor, trasa, &stan_);
+  krok_historii krok;
+  krok.roznice = porownaj_stany(stan_, nowy);
+  if (std::all_of(krok.roznice.begin(), krok.roznice.end(), [](const roznica_ciagow& r) { return r.pusta(); }))
+    return std::nullopt;
+  krok.przed = obecny_;
+  krok.po = obecny_ = ++ostatni_numer_;
+  stan_ = std::move(nowy);
+  return krok;
+}
+
+bool historia::cofnij(const krok_historii& krok, tor_uklad& tor, trasa_info& trasa) {
+  return przejdz(krok, PO, tor, trasa);
+}
+
+bool historia::ponow(const krok_historii& krok, tor_uklad& tor, trasa_info& trasa) {
+  return przejdz(krok, PRZED, tor, trasa);
+}
+
+bool historia::przejdz(const krok_historii& krok, strona_roznicy z, tor_uklad& tor, trasa_info& trasa) {
+  const std::uint64_t skad = z == PO ? krok.po : krok.przed;
+  if (skad != obecny_) {
+    log_pisz("!!! historia: krok %llu -> %llu nie zaczyna się w stanie %llu\n",
+             static_cast<unsigned long long>(krok.przed), static_cast<unsigned long long>(krok.po),
+             static_cast<unsigned long long>(obecny_));
+    return false;
+  }
+  rekordy_stanu cel;
+  for (int s = 0; s < LICZBA_SEKCJI; ++s) cel.sekcje[s] = zastosuj(stan_.sekcje[s], krok.roznice[s], z);
+  przywroc_stan(tor, trasa, stan_, cel, krok.roznice, z);
+  stan_ = std::move(cel);
+  obecny_ = z == PO ? krok.przed : krok.po;
+  return true;
+}
+
+bool historia::zgodna(const tor_uklad& tor, const trasa_info& trasa) const {
+  return zapisz_stan(tor, trasa, &stan_) == stan_;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "io/rekordy_stanu.h"
+
+class tor_uklad;
+
+// One step of the undo history: what an edit changed, as the differing item records before
+// and after it, and the two states it joins. Whoever keeps the undo stack owns the steps.
+struct krok_historii {
+  std::uint64_t przed = 0;
+  std::uint64_t po = 0;
+  roznice_stanow roznice;
+
+  // Memory the step holds.
+  std::size_t pamiec() const;
+};
+
+// The record of the state that the last step left (or that the history started from): each
+// edit is compared with it, and undo and redo move the live layout along the steps from it.
+// States are numbered; a step applies only to the state it joins, and the numbers of a new
+// history never repeat those of an earlier one, so a step kept from before is refused.
+class historia {
+ public:
+  // A new history from what the layout and the route hold now. `zgodny_z_plikiem`: that state
+  // is the one a file holds (loaded, or nothing to save); otherwise no state of the history is.
+  void zacznij(const tor_uklad& tor, const trasa_info& trasa, bool zgodny_z_plikiem);
+  // After an edit: the step from the recorded state to what the layout and the route hold
+  // now, which becomes the recorded state; none when no record changed.
+  std::optional<krok_historii> zatwierdz(const tor_uklad& tor, const trasa_info& trasa);
+  // Back over the step that led to the current state, and forward over a step from it; false,
+  // with nothing changed, for a step that does not join the current state.
+  bool cofnij(const krok_historii& krok, tor_uklad& tor, trasa_info& trasa);
+  bool ponow(const krok_historii& krok, tor_uklad& tor, trasa_info& trasa);
+
+  // Whether the layout and the route hold the recorded state (no edit since the last step).
+  bool zgodna(const tor_uklad& tor, const trasa_info& trasa) const;
+  void oznacz_zapisany() { zapisany_ = obecny_; }
+  bool zmieniony() const { return obecny_ != zapisany_; }
+  // Memory of the recorded state.
+  std::size_t pamiec_stanu() const { return stan_.pamiec(); }
+
+ private:
+  bool przejdz(const krok_historii& krok, strona_roznicy z, tor_uklad& tor, trasa_info& trasa);
+
+  // No state has number 0.
+  static constexpr std::uint64_t ZADEN = 0;
+
+  rekordy_stanu stan_;
+  std::uint64_t obecny_ = ZADEN;
+  std::uint64_t zapisany_ = ZADEN;
+  std::uint64_t ostatni_numer_ = ZADEN;
+};
