@@ -73,6 +73,10 @@ bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka, 
 
 std::vector<std::uint8_t> odczytaj_bufor(const std::string& sciezka) {
   const std::vector<std::uint8_t> zawartosc = wczytaj_gz(sciezka);
+  // The tag and the size first: a shorter file is refused by name, like every other fault here.
+  if (zawartosc.size() < 1 + sizeof(std::int32_t))
+    throw blad_pliku("plik " + sciezka + " jest za krótki na plik bufora (" + std::to_string(zawartosc.size()) +
+                     " B)");
   czytnik_rekordow czytnik(zawartosc);
   const std::uint8_t forma = czytnik.u8();
   if (forma != FORMA_ZACIEMNIONA && forma != FORMA_JAWNA)
