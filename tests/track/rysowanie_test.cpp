@@ -284,4 +284,26 @@ TEST(SymbolZdarzenia, MiejsceIObrotNaLiniiINaPunkcie) {
   EXPECT_NE(std::find(m.wywolania.begin(), m.wywolania.end(), obrot_luku), m.wywolania.end());
 }
 
+// A point without an arc has its arc centre nowhere near the track (the straight vertex keeps its
+// own position as the centre, an end keeps whatever it had): its events stand on the point.
+TEST(SymbolZdarzenia, BezLukuNaSamymPunkcie) {
+  opcje o(0);
+  tor_uklad u;
+  tor_punkt* A = dodaj_punkt_toru(u, 3, 4, 50);
+  tor_punkt* P = dodaj_punkt_toru(u, 3, 14, 50);
+  polacz_tor(u, A, P);
+  polacz_tor(u, P, dodaj_punkt_toru(u, 3, 24, 50));
+  u.przelicz_wszystko();
+  ASSERT_EQ(P->skret, 0);
+  zdarzenie z;
+  z.pozycja = 0.5;
+  for (tor_punkt* t : {A, P}) {
+    t->zdarzenia.dodaj(z);
+    malarz_rejestrujacy m;
+    t->rysuj(m, 0, 0);
+    const std::string tutaj = "przesun 3 " + std::to_string(static_cast<int>(t->y)) + " 0";
+    EXPECT_NE(std::find(m.wywolania.begin(), m.wywolania.end(), tutaj), m.wywolania.end()) << tutaj;
+  }
+}
+
 }  // namespace
