@@ -164,14 +164,15 @@ void tor_uklad::rysuj_podglad(malarz& m) const {
   const szablon& sz = szablony[szab_akt];
   m.zachowaj_macierz();
   m.macierz_jednostkowa();
-  double najmniejszy = 1000;
-  double najwiekszy = -1000;
+  // The x extent of the template's own points; one point, or one x, is drawn at scale 1.
+  double najmniejszy = sz.punkty.empty() ? 0 : sz.punkty.front()->x;
+  double najwiekszy = najmniejszy;
   for (const auto& t : sz.punkty) {
     najmniejszy = std::min(najmniejszy, t->x);
     najwiekszy = std::max(najwiekszy, t->x);
   }
   const double szerokosc = std::fabs(najwiekszy - najmniejszy);
-  const double skala = szerokosc > 0 ? 1 / szerokosc : 1;
+  const double skala = szerokosc >= 1e-9 ? 1 / szerokosc : 1;
   m.skaluj(skala, skala, skala);
   m.przesun(-(najwiekszy + najmniejszy) / 2, 0, 0);
   for (const auto& t : sz.punkty) t->rysuj(m, 0, KOLORYSTYKA_SZARA);

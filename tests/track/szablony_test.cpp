@@ -475,6 +475,18 @@ TEST(PodgladSzablonu, SzablonBezSzerokosciNieDzieliPrzezZero) {
   EXPECT_EQ(m.wywolania[2], "skaluj 1 1 1");
 }
 
+// The extent comes from the template's own points (not from a start of -1000 to 1000), and one
+// below a nanometre counts as none.
+TEST(PodgladSzablonu, SzerokoscZWlasnychPunktow) {
+  tor_uklad uklad;
+  wczytaj(uklad, "daleki.txt", biblioteka_txt({"2 1\n2000 0 0 0 50\n2000.000000000001 5 0 0 50\n1 0\nDaleki\n0 0\n"}));
+  malarz_rejestrujacy m;
+  uklad.rysuj_podglad(m);
+  ASSERT_GE(m.wywolania.size(), 4u);
+  EXPECT_EQ(m.wywolania[2], "skaluj 1 1 1");
+  EXPECT_EQ(m.wywolania[3], "przesun -2000 0 0");
+}
+
 TEST(PodgladSzablonu, BezBiezacegoSzablonuNicNieRysuje) {
   tor_uklad uklad;
   malarz_rejestrujacy m;
