@@ -5,6 +5,15 @@
 // The bundled template library, relative to a data folder.
 inline constexpr const char* PLIK_SZABLONOW = "dataeditor/sb.txt";
 
-// The data folder: the first "data" holding the template library, looking upwards from the
-// folder of the running program and then in the working directory; "" when there is none.
+// Where `cmake --install` puts the data folder, relative to the installation prefix (the
+// programs go to <prefix>/bin).
+inline constexpr const char* KATALOG_DANYCH_INSTALACJI = "share/vialtor/data";
+
+// The data folder of the running program (see below), "" when there is none.
 std::string znajdz_katalog_danych();
+
+// The data folder of the program at `program`, the first of these holding the template library:
+// the installed one, <prefix>/share/vialtor/data for a program in <prefix>/bin; a "data" folder
+// in the program's folder or any folder above it (a build tree); "data" in the working
+// directory `roboczy`. "" when there is none.
+std::string znajdz_katalog_danych(const std::string& program, const std::string& roboczy);
