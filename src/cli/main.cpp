@@ -13,11 +13,14 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   // Global options are accepted after the command too.
   app.fallthrough();
+  // The help names the folder found, so an installation can be checked at a glance.
+  const std::string znaleziony_katalog = znajdz_katalog_danych();
   std::string katalog_danych;
   std::string plik_logu;
   app.add_option("--data", katalog_danych,
-                 "folder danych z biblioteką szablonów dataeditor/sb.txt "
-                 "(domyślnie folder data nad programem lub w bieżącym katalogu)");
+                 "folder danych z biblioteką szablonów dataeditor/sb.txt (domyślnie folder instalacji, "
+                 "folder data nad programem lub w bieżącym katalogu; teraz: " +
+                     (znaleziony_katalog.empty() ? std::string("brak") : znaleziony_katalog) + ")");
   app.add_option("--log", plik_logu, "zapisuj log programu do tego pliku");
 
   std::string wejscie;
@@ -55,7 +58,7 @@ int main(int argc, char** argv) {
     zglos_blad("nie można otworzyć pliku logu " + plik_logu);
     return WYJSCIE_BLAD;
   }
-  if (katalog_danych.empty()) katalog_danych = znajdz_katalog_danych();
+  if (katalog_danych.empty()) katalog_danych = znaleziony_katalog;
   const int kod = polecenie();
   log_zamknij();
   return kod;
