@@ -45,6 +45,7 @@ class okno_glowne : public QMainWindow {
   panel_satek* satek() const { return satek_; }
   okno_trasy* trasy() const { return trasy_; }
   panel_ladowania* ladowania() const { return ladowania_; }
+  const klawisze_planu& klawisze() const { return *klawisze_; }
 
   // Commands shared by the menu, the plan keys and the panels.
   void testuj_geometrie();

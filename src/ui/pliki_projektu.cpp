@@ -72,8 +72,7 @@ void pliki_projektu::importuj_vxp() {
 // no project file and holds unsaved work.
 void pliki_projektu::importuj_vxp_z(const std::string& sciezka) {
   if (!::importuj_vxp(sciezka, dok_.tor, dok_.siec).ok) return;
-  dok_.nowy();
-  dok_.zmiana();
+  dok_.zaimportowany();
 }
 
 void pliki_projektu::importuj_txt() {
@@ -84,8 +83,7 @@ void pliki_projektu::importuj_txt() {
 
 void pliki_projektu::importuj_txt_z(const std::string& sciezka) {
   if (!::importuj_txt(sciezka, dok_.tor).ok) return;
-  dok_.nowy();
-  dok_.zmiana();
+  dok_.zaimportowany();
 }
 
 void pliki_projektu::eksportuj() {
