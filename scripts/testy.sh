@@ -16,3 +16,7 @@ export LIBGL_ALWAYS_SOFTWARE=1
 cd build-testy
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --output-on-failure --no-tests=error --timeout 600 -j "$(nproc)"
+
+# A short run of every fuzz target (the long runs: scripts/fuzz.sh SECONDS).
+cd ..
+bash scripts/fuzz.sh 10

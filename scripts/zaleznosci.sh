@@ -23,6 +23,9 @@ PAKIETY=(
   xvfb
   xauth
   fonts-dejavu-core
+  clang
+  libclang-rt-dev
+  desktop-file-utils
 )
 
 brakujace=()
