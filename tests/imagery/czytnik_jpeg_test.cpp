@@ -191,13 +191,4 @@ TEST(CzytnikJpeg, BrakPlikuBezKomunikatu) {
   EXPECT_EQ(log.tresc(), "");
 }
 
-TEST(CzytnikJpeg, PlikZDysku) {
-  katalog_tymczasowy katalog;
-  const std::string sciezka = katalog.plik("a.jpg");
-  zapisz_bajty(sciezka, koduj_jpeg(wzor_rgb(), 90));
-  const std::optional<obraz> o = wczytaj_jpeg(sciezka, 0);
-  ASSERT_TRUE(o);
-  blisko(piksel(*o, 10, 15), {220, 0, 0});
-}
-
 }  // namespace

@@ -117,12 +117,6 @@ TEST(PlikPcr, StaryFormat) {
   EXPECT_EQ(log.tresc(), "} wczytywanie starego formatu - 1 tektur(y)\n} tekstura 0: [x.b]\n");
 }
 
-TEST(PlikPcr, PustaListaWNowymFormacie) {
-  bool stary = true;
-  EXPECT_TRUE(dekoduj_pcr(koduj_pcr({}), stary).empty());
-  EXPECT_FALSE(stary);
-}
-
 TEST(PlikPcr, UcieciaNaKazdejGranicyOdrzucone) {
   const std::vector<std::uint8_t> nowy = koduj_pcr(dwa_obrazki());
   const std::vector<std::uint8_t> stary = stary_plik(2, 2);
