@@ -31,6 +31,22 @@ void ciag_rekordow::rezerwuj(std::size_t rekordy, std::size_t bajty) {
   pisarz_.dane().reserve(bajty);
 }
 
+void ciag_rekordow::rezerwuj_jak(const ciag_rekordow& wzor) {
+  constexpr std::size_t ZAPAS_ULAMEK = 16;
+  constexpr std::size_t ZAPAS_STALY = 64;
+  rezerwuj(wzor.ile() + wzor.ile() / ZAPAS_ULAMEK + ZAPAS_STALY, wzor.bajty() + wzor.bajty() / ZAPAS_ULAMEK + ZAPAS_STALY);
+}
+
+void ciag_rekordow::dopasuj_pamiec() {
+  konce_.shrink_to_fit();
+  pisarz_.dane().shrink_to_fit();
+}
+
+void ciag_rekordow::wyczysc() {
+  konce_.clear();
+  pisarz_.dane().clear();
+}
+
 std::size_t ciag_rekordow::pamiec() const {
   return pisarz_.dane().capacity() + konce_.capacity() * sizeof(std::size_t);
 }
@@ -138,10 +154,10 @@ roznica_ciagow porownaj_z_przesunieciami(const ciag_rekordow& przed, const ciag_
   return b.wynik();
 }
 
-ciag_rekordow zastosuj(const ciag_rekordow& z_ciagu, const roznica_ciagow& r, strona_roznicy z) {
+void zastosuj(const ciag_rekordow& z_ciagu, const roznica_ciagow& r, strona_roznicy z, ciag_rekordow& wynik) {
   const int d = 1 - z;
   if (z_ciagu.ile() != r.dlugosc[z]) throw std::invalid_argument("różnica nie pasuje do ciągu rekordów");
-  ciag_rekordow wynik;
+  wynik.wyczysc();
   wynik.rezerwuj(r.dlugosc[d], z_ciagu.bajty() + r.rekordy[d].bajty());
   std::size_t pozycja = 0;
   std::size_t rekord = 0;
@@ -152,5 +168,4 @@ ciag_rekordow zastosuj(const ciag_rekordow& z_ciagu, const roznica_ciagow& r, st
     pozycja = w.od[z] + w.ile[z];
   }
   wynik.dodaj(z_ciagu, pozycja, z_ciagu.ile() - pozycja);
-  return wynik;
 }

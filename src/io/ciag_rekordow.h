@@ -27,6 +27,12 @@ class ciag_rekordow {
   void dodaj(const ciag_rekordow& zrodlo, std::size_t od, std::size_t ile);
 
   void rezerwuj(std::size_t rekordy, std::size_t bajty);
+  // Room for a sequence a little longer than `wzor`, so that the next one of about its size
+  // does not grow by doubling.
+  void rezerwuj_jak(const ciag_rekordow& wzor);
+  void dopasuj_pamiec();
+  // Empty, its memory kept for the next sequence.
+  void wyczysc();
   std::size_t bajty() const { return pisarz_.dane().size(); }
   // Memory held, reserved capacity included.
   std::size_t pamiec() const;
@@ -68,5 +74,5 @@ roznica_ciagow porownaj_na_miejscach(const ciag_rekordow& przed, const ciag_reko
 // their bytes (the common beginning and end first, then a lookup over what lies between).
 roznica_ciagow porownaj_z_przesunieciami(const ciag_rekordow& przed, const ciag_rekordow& po);
 
-// The sequence of side 1 - z, made from `z_ciagu`, the sequence of side z.
-ciag_rekordow zastosuj(const ciag_rekordow& z_ciagu, const roznica_ciagow& r, strona_roznicy z);
+// The sequence of side 1 - z, made from `z_ciagu`, the sequence of side z, into `wynik`.
+void zastosuj(const ciag_rekordow& z_ciagu, const roznica_ciagow& r, strona_roznicy z, ciag_rekordow& wynik);

@@ -11,20 +11,22 @@ std::size_t krok_historii::pamiec() const {
 }
 
 void historia::zacznij(const tor_uklad& tor, const trasa_info& trasa, bool zgodny_z_plikiem) {
-  stan_ = zapisz_stan(tor, trasa);
+  zapisz_stan(tor, trasa, stan_);
+  for (ciag_rekordow& c : stan_.sekcje) c.dopasuj_pamiec();
+  zapas_ = rekordy_stanu{};  // sized for the layout there was
   obecny_ = ++ostatni_numer_;
   zapisany_ = zgodny_z_plikiem ? obecny_ : ZADEN;
 }
 
 std::optional<krok_historii> historia::zatwierdz(const tor_uklad& tor, const trasa_info& trasa) {
-  rekordy_stanu nowy = zapisz_stan(tor, trasa, &stan_);
+  zapisz_stan(tor, trasa, zapas_, &stan_);
   krok_historii krok;
-  krok.roznice = porownaj_stany(stan_, nowy);
+  krok.roznice = porownaj_stany(stan_, zapas_);
   if (std::all_of(krok.roznice.begin(), krok.roznice.end(), [](const roznica_ciagow& r) { return r.pusta(); }))
     return std::nullopt;
   krok.przed = obecny_;
   krok.po = obecny_ = ++ostatni_numer_;
-  stan_ = std::move(nowy);
+  std::swap(stan_, zapas_);
   return krok;
 }
 
@@ -44,14 +46,15 @@ bool historia::przejdz(const krok_historii& krok, strona_roznicy z, tor_uklad& t
              static_cast<unsigned long long>(obecny_));
     return false;
   }
-  rekordy_stanu cel;
-  for (int s = 0; s < LICZBA_SEKCJI; ++s) cel.sekcje[s] = zastosuj(stan_.sekcje[s], krok.roznice[s], z);
-  przywroc_stan(tor, trasa, stan_, cel, krok.roznice, z);
-  stan_ = std::move(cel);
+  for (int s = 0; s < LICZBA_SEKCJI; ++s) zastosuj(stan_.sekcje[s], krok.roznice[s], z, zapas_.sekcje[s]);
+  przywroc_stan(tor, trasa, stan_, zapas_, krok.roznice, z);
+  std::swap(stan_, zapas_);
   obecny_ = z == PO ? krok.przed : krok.po;
   return true;
 }
 
 bool historia::zgodna(const tor_uklad& tor, const trasa_info& trasa) const {
-  return zapisz_stan(tor, trasa, &stan_) == stan_;
+  rekordy_stanu teraz;
+  zapisz_stan(tor, trasa, teraz);
+  return teraz == stan_;
 }

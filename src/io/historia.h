@@ -40,8 +40,8 @@ class historia {
   bool zgodna(const tor_uklad& tor, const trasa_info& trasa) const;
   void oznacz_zapisany() { zapisany_ = obecny_; }
   bool zmieniony() const { return obecny_ != zapisany_; }
-  // Memory of the recorded state.
-  std::size_t pamiec_stanu() const { return stan_.pamiec(); }
+  // Memory of the recorded state and of the place the next one is written to.
+  std::size_t pamiec_stanu() const { return stan_.pamiec() + zapas_.pamiec(); }
 
  private:
   bool przejdz(const krok_historii& krok, strona_roznicy z, tor_uklad& tor, trasa_info& trasa);
@@ -50,6 +50,9 @@ class historia {
   static constexpr std::uint64_t ZADEN = 0;
 
   rekordy_stanu stan_;
+  // The next state is written here and the two change places: an edit of a large layout does
+  // not take and give back its whole size in fresh memory.
+  rekordy_stanu zapas_;
   std::uint64_t obecny_ = ZADEN;
   std::uint64_t zapisany_ = ZADEN;
   std::uint64_t ostatni_numer_ = ZADEN;

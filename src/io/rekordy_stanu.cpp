@@ -64,10 +64,11 @@ void zapisz_linie(ciag_rekordow& c, const tor_uklad& u) {
 
 }  // namespace
 
-rekordy_stanu zapisz_stan(const tor_uklad& u, const trasa_info& trasa, const rekordy_stanu* wzor) {
-  rekordy_stanu r;
-  if (wzor)
-    for (int s = 0; s < LICZBA_SEKCJI; ++s) r.sekcje[s].rezerwuj(wzor->sekcje[s].ile(), wzor->sekcje[s].bajty());
+void zapisz_stan(const tor_uklad& u, const trasa_info& trasa, rekordy_stanu& r, const rekordy_stanu* wzor) {
+  for (int s = 0; s < LICZBA_SEKCJI; ++s) {
+    r.sekcje[s].wyczysc();
+    if (wzor) r.sekcje[s].rezerwuj_jak(wzor->sekcje[s]);
+  }
   zapisz_punkty(r.sekcje[SEKCJA_PUNKTY], u);
   zapisz_linie(r.sekcje[SEKCJA_LINIE], u);
   for (const w_element* e : u.e) {
@@ -76,7 +77,6 @@ rekordy_stanu zapisz_stan(const tor_uklad& u, const trasa_info& trasa, const rek
   }
   zapisz_trase(r.sekcje[SEKCJA_TRASA].pisarz(), trasa);
   r.sekcje[SEKCJA_TRASA].zamknij_rekord();
-  return r;
 }
 
 std::int32_t wczytaj_punkt(std::span<const std::uint8_t> rekord, tor_punkt& punkt) {

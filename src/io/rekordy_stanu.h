@@ -32,9 +32,9 @@ struct rekordy_stanu {
   bool operator==(const rekordy_stanu& inne) const = default;
 };
 
-// The records of the layout and the route information as they are now. `wzor`, when given,
-// is an earlier state whose sizes are reserved up front.
-rekordy_stanu zapisz_stan(const tor_uklad& tor, const trasa_info& trasa, const rekordy_stanu* wzor = nullptr);
+// The records of the layout and the route information as they are now, into `cel`, whose
+// memory is used again; `wzor`, when given, is a state of about the same size.
+void zapisz_stan(const tor_uklad& tor, const trasa_info& trasa, rekordy_stanu& cel, const rekordy_stanu* wzor = nullptr);
 
 // Reading one item back into an object that exists.
 // A point item: every field it holds except the element link; returns the element's index.
