@@ -13,6 +13,10 @@ void podsumowanie_celow::ReportRuns(const std::vector<Run>& runs) {
       const double ms = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
       wiersze.push_back({run.run_name.str(), ms, cel->second.value, "ms"});
     }
+    const auto cel_mb = run.counters.find("cel_MB");
+    const auto mb = run.counters.find("MB");
+    if (cel_mb != run.counters.end() && mb != run.counters.end())
+      wiersze.push_back({run.run_name.str(), mb->second.value, cel_mb->second.value, "MB"});
     const auto cel_x = run.counters.find("cel_x_zlib");
     const auto x = run.counters.find("x_zlib");
     if (cel_x != run.counters.end() && x != run.counters.end())
