@@ -1,6 +1,7 @@
-// Seed corpora of the picture fuzz targets: small BMPs of every depth the reader takes, both row
-// orders, and small JPEGs of every colour kind; vialtor_ziarna_obrazow OUT writes OUT/bmp and
-// OUT/jpeg. Small seeds mutate better than the bundled atlas would.
+// Seed corpora of the imagery fuzz targets: small BMPs of every depth the reader takes, both row
+// orders, small JPEGs of every colour kind (small seeds mutate better than the bundled atlas
+// would), and picture- and tile-coordinate files from the data folder and made here in both
+// forms; vialtor_ziarna_obrazow DATA OUT writes OUT/bmp, OUT/jpeg, OUT/pcr and OUT/cor.
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -8,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "imagery/plik_cor.h"
+#include "imagery/plik_pcr.h"
 #include "imagery/zapis_obrazu.h"
 #include "io/gz_plik.h"
 #include "io/strumien_rekordow.h"
@@ -101,16 +104,65 @@ std::vector<std::uint8_t> jpeg(int szerokosc, int wysokosc, int skladowe, int ja
   return koduj_jpeg(piksele.data(), szerokosc, wysokosc, skladowe, jakosc);
 }
 
+obrazek obrazek_probny(int i) {
+  obrazek o;
+  o.x1 = -100.0 * i;
+  o.y1 = 50;
+  o.x2 = 300;
+  o.y2 = 250.0 + i;
+  o.rotacja = 12.5 * i;
+  o.zamien_xy = i % 2 == 1;
+  o.zablokowany = i == 2;
+  o.sciezka = "data/pic_coords/plan_" + std::to_string(i) + ".jpg";
+  o.przezroczystosc = 0.25 * (i + 1);
+  return o;
+}
+
+// The older form: the count first, no locked flag.
+std::vector<std::uint8_t> pcr_stary(const std::vector<obrazek>& obrazki) {
+  pisarz_rekordow s;
+  s.int32(static_cast<std::int32_t>(obrazki.size()));
+  for (const obrazek& o : obrazki) {
+    for (const double v : {o.x1, o.y1, o.x2, o.y2, o.rotacja}) s.f64(v);
+    s.u8(o.zamien_xy);
+    s.u8(o.widoczny);
+    s.int32(static_cast<std::int32_t>(o.sciezka.size()));
+    s.bajty(o.sciezka.data(), o.sciezka.size());
+    s.f64(o.przezroczystosc);
+  }
+  return s.dane();
+}
+
+void wspolrzedne(const fs::path& dane, const fs::path& wynik) {
+  for (const auto& wpis : fs::recursive_directory_iterator(dane)) {
+    const std::string rozszerzenie = wpis.path().extension().string();
+    if (rozszerzenie == ".pcr" || rozszerzenie == ".cor")
+      dodaj(wynik / rozszerzenie.substr(1), wpis.path().filename().string(), wczytaj_gz(wpis.path().string()));
+  }
+  const std::vector<obrazek> obrazki = {obrazek_probny(0), obrazek_probny(1), obrazek_probny(2)};
+  dodaj(wynik / "pcr", "trzy.pcr", koduj_pcr(obrazki));
+  dodaj(wynik / "pcr", "trzy_stary.pcr", pcr_stary(obrazki));
+  dodaj(wynik / "pcr", "pusty.pcr", koduj_pcr({}));
+  wspolrzedne_satek w;
+  w.kolumna = 4776;
+  w.wiersz = 6190;
+  w.przes_x = -150;
+  w.przes_y = -120;
+  w.skala = 0.005;
+  dodaj(wynik / "cor", "satki.cor", koduj_cor(w));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "użycie: vialtor_ziarna_obrazow WYNIK\n";
+  if (argc != 3) {
+    std::cerr << "użycie: vialtor_ziarna_obrazow DANE WYNIK\n";
     return 2;
   }
-  const fs::path bmp = fs::path(argv[1]) / "bmp";
-  const fs::path jpg = fs::path(argv[1]) / "jpeg";
+  const fs::path bmp = fs::path(argv[2]) / "bmp";
+  const fs::path jpg = fs::path(argv[2]) / "jpeg";
   try {
+    wspolrzedne(argv[1], argv[2]);
     dodaj(bmp, "rgb_3x2.bmp", koduj_bmp(wzor(3, 2)));
     dodaj(bmp, "rgb_1x1.bmp", koduj_bmp(wzor(1, 1)));
     dodaj(bmp, "rgb_od_gory_5x3.bmp", bmp_od_gory(wzor(5, 3)));
