@@ -25,10 +25,7 @@ T* umiesc(T* kontrolka, const char* nazwa, miejsce m) {
 }  // namespace
 
 QLabel* etykieta(QWidget* rodzic, const char* nazwa, const QString& tekst, miejsce m) {
-  auto* e = umiesc(new QLabel(tekst, rodzic), nazwa, m);
-  // Labels that share a place hide each other instead of printing one over the other.
-  e->setAutoFillBackground(true);
-  return e;
+  return umiesc(new QLabel(tekst, rodzic), nazwa, m);
 }
 
 QPushButton* przycisk(QWidget* rodzic, const char* nazwa, const QString& tekst, miejsce m) {

@@ -35,7 +35,7 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   QFont czcionka = font();
   czcionka.setPixelSize(11);
-  czcionka.setStretch(82);
+  czcionka.setStretch(80);
   setFont(czcionka);
 
   menu_ = zbuduj_menu(menuBar());

@@ -25,6 +25,8 @@ panel_prawy::panel_prawy(QWidget* rodzic) : QWidget(rodzic) {
   odbicie = przycisk(this, "odbicie", "odbicie", {116, 80, 98, 17});
   obrot_180 = przycisk(this, "obrot_180", "obrót 180", {116, 96, 98, 17});
 
+  // Labels that share a place hide each other instead of printing one over the other.
+  for (QLabel* e : {etykieta_x, etykieta_d, etykieta_y, etykieta_k}) e->setAutoFillBackground(true);
   ustaw_widocznosc({zatwierdz, odbicie, obrot_180}, false);
 }
 
