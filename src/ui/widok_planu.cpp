@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/dokument.h"
+#include "view/klatka_gl.h"
 #include "view/stan_edytora.h"
 
 namespace {
@@ -13,11 +14,18 @@ std::string tekst_gl(GLenum nazwa) {
 }  // namespace
 
 widok_planu::widok_planu(dokument& dok, stan_edytora& stan, QWidget* rodzic)
-    : QOpenGLWidget(rodzic), dok_(dok), stan_(stan) {
+    : QOpenGLWidget(rodzic), dok_(dok), stan_(stan), pamiec_(malarz_, dok) {
   setFixedSize(SZEROKOSC_WIDOKU, WYSOKOSC_WIDOKU);
 }
 
 widok_planu::~widok_planu() = default;
+
+void widok_planu::ustaw_obrazy(warstwy_obrazow* obrazy) {
+  obrazy_ = obrazy ? obrazy : &bez_obrazow_;
+  update();
+}
+
+void widok_planu::zwolnij_gl() { pamiec_.wyczysc(); }
 
 void widok_planu::initializeGL() {
   gl_ = {tekst_gl(GL_VENDOR), tekst_gl(GL_RENDERER), tekst_gl(GL_VERSION), tekst_gl(GL_EXTENSIONS)};
@@ -27,6 +35,7 @@ void widok_planu::initializeGL() {
 }
 
 void widok_planu::paintGL() {
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  malarz_.ustaw_piksel(devicePixelRatioF());
+  rysuj_klatke_gl(malarz_, dok_, stan_, *obrazy_, pamiec_);
   emit narysowano();
 }
