@@ -1,0 +1,154 @@
+#include "view/zbieracz_partii.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+void zbieracz_partii::zacznij(const przeksztalcenie& ekran, double piksel, int glebia_bity) {
+  zacznij_od(ekran);
+  piksel_ = piksel;
+  for (std::size_t i = 0; i < ile_warstw_; ++i)
+    for (partia& p : warstwy_[i].partie) {
+      p.xyz.clear();
+      p.uv.clear();
+    }
+  ile_warstw_ = 0;
+  // Depths step by four units of the buffer from just below the far plane: z = 1 - (k + 1) * krok
+  // is exact in float and stays apart from its neighbours after the buffer's rounding.
+  // Without a depth buffer the order cannot be kept: one layer, reported unfaithful.
+  const int bity = std::clamp(glebia_bity, 4, 24);
+  wierny_ = glebia_bity >= 4;
+  pojemnosc_ = wierny_ ? (std::uint32_t{1} << (bity - 2)) - 1 : UINT32_MAX;
+  krok_glebi_ = std::ldexp(1.0f, 3 - bity);
+  w_warstwie_ = pojemnosc_;
+  rgba_[0] = rgba_[1] = rgba_[2] = rgba_[3] = 1;
+  rozmiar_ = szerokosc_ = static_cast<float>(piksel_);
+  z_tekstura_ = false;
+  tekstura_ = 0;
+  w_pasku_ = false;
+  ostatnia_ = nullptr;
+}
+
+float zbieracz_partii::nowy_prymityw() {
+  if (w_warstwie_ == pojemnosc_) {
+    if (ile_warstw_ == warstwy_.size()) warstwy_.emplace_back();
+    ++ile_warstw_;
+    w_warstwie_ = 0;
+    ostatnia_ = nullptr;
+  }
+  ++w_warstwie_;
+  return 1 - static_cast<float>(w_warstwie_) * krok_glebi_;
+}
+
+zbieracz_partii::partia& zbieracz_partii::partia_dla(rodzaj r) {
+  klucz k{r, r == rodzaj::punkty ? rozmiar_ : (r == rodzaj::linie ? szerokosc_ : 0), {rgba_[0], rgba_[1], rgba_[2], rgba_[3]},
+          z_tekstura_, z_tekstura_ ? tekstura_ : 0};
+  if (ostatnia_ && ostatnia_->k == k) return *ostatnia_;
+  std::vector<partia>& partie = warstwy_[ile_warstw_ - 1].partie;
+  for (partia& p : partie)
+    if (p.k == k) return *(ostatnia_ = &p);
+  partie.push_back({k, {}, {}});
+  return *(ostatnia_ = &partie.back());
+}
+
+void zbieracz_partii::dodaj(partia& p, double x, double y, float z) {
+  double ex, ey;
+  na_ekran(x, y, ex, ey);
+  p.xyz.insert(p.xyz.end(), {static_cast<float>(ex), static_cast<float>(ey), z});
+}
+
+void zbieracz_partii::kolor(float r, float g, float b, float a) {
+  // Inside a strip a new colour would be shaded along the segment; translucent ones blend with
+  // what is under them, so their order matters.
+  if (w_pasku_ || a != 1) wierny_ = false;
+  rgba_[0] = r;
+  rgba_[1] = g;
+  rgba_[2] = b;
+  rgba_[3] = a;
+}
+
+void zbieracz_partii::punkt(double x, double y, double) {
+  if (z_tekstura_) wierny_ = false;
+  const float z = nowy_prymityw();
+  dodaj(partia_dla(rodzaj::punkty), x, y, z);
+}
+
+void zbieracz_partii::linia(double x1, double y1, double, double x2, double y2, double) {
+  if (z_tekstura_) wierny_ = false;
+  const float z = nowy_prymityw();
+  partia& p = partia_dla(rodzaj::linie);
+  dodaj(p, x1, y1, z);
+  dodaj(p, x2, y2, z);
+}
+
+void zbieracz_partii::pasek_poczatek() {
+  if (z_tekstura_) wierny_ = false;
+  w_pasku_ = true;
+  pierwszy_w_pasku_ = true;
+  z_paska_ = nowy_prymityw();
+}
+
+// A strip is drawn as its segments: the same pixels as GL_LINE_STRIP.
+void zbieracz_partii::wierzcholek(double x, double y, double) {
+  if (!w_pasku_) return;
+  if (!pierwszy_w_pasku_) {
+    partia& p = partia_dla(rodzaj::linie);
+    dodaj(p, poprzedni_x_, poprzedni_y_, z_paska_);
+    dodaj(p, x, y, z_paska_);
+  }
+  pierwszy_w_pasku_ = false;
+  poprzedni_x_ = x;
+  poprzedni_y_ = y;
+}
+
+void zbieracz_partii::czworokat(const double xy[4][2], const double uv[4][2]) {
+  const float z = nowy_prymityw();
+  partia& p = partia_dla(rodzaj::czworokaty);
+  for (int i = 0; i < 4; ++i) {
+    dodaj(p, xy[i][0], xy[i][1], z);
+    p.uv.insert(p.uv.end(), {static_cast<float>(uv[i][0]), static_cast<float>(uv[i][1])});
+  }
+}
+
+void zbieracz_partii::rysuj() const {
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LESS);
+  glDepthMask(GL_TRUE);
+  for (std::size_t w = 0; w < ile_warstw_; ++w) {
+    glClear(GL_DEPTH_BUFFER_BIT);
+    for (const partia& p : warstwy_[w].partie) {
+      if (p.xyz.empty()) continue;
+      const klucz& k = p.k;
+      glColor4f(k.rgba[0], k.rgba[1], k.rgba[2], k.rgba[3]);
+      if (k.z_tekstura) {
+        glBindTexture(GL_TEXTURE_2D, k.tekstura);
+        glEnable(GL_TEXTURE_2D);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glTexCoordPointer(2, GL_FLOAT, 0, p.uv.data());
+      }
+      glVertexPointer(3, GL_FLOAT, 0, p.xyz.data());
+      const GLsizei n = static_cast<GLsizei>(p.xyz.size() / 3);
+      switch (k.r) {
+        case rodzaj::punkty:
+          glPointSize(k.rozmiar);
+          glDrawArrays(GL_POINTS, 0, n);
+          break;
+        case rodzaj::linie:
+          glLineWidth(k.rozmiar);
+          glDrawArrays(GL_LINES, 0, n);
+          break;
+        case rodzaj::czworokaty:
+          glDrawArrays(GL_QUADS, 0, n);
+          break;
+      }
+      if (k.z_tekstura) {
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        glDisable(GL_TEXTURE_2D);
+      }
+    }
+  }
+  glDisable(GL_DEPTH_TEST);
+  glDisableClientState(GL_VERTEX_ARRAY);
+}
