@@ -1,0 +1,249 @@
+// The picture cache: the same pixels as drawing every item in order, for every kind of item,
+// display option, colour scheme and camera, through selections, hovers and edits; recording
+// again only what changed.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <functional>
+#include <random>
+
+#include "app/dokument.h"
+#include "app/stan.h"
+#include "kontekst_gl.h"
+#include "uklady_testowe.h"
+#include "view/pamiec_planu.h"
+#include "view/pamiec_ukladu.h"
+#include "view/zbieracz_partii.h"
+
+namespace {
+
+// Display options and the event atlas for one test, restored after it.
+struct opcje_programu {
+  stan_programu zachowany = stan;
+  ~opcje_programu() { stan = zachowany; }
+};
+
+class PamiecObrazu : public testing::Test {
+ protected:
+  void SetUp() override {
+    // A small checked atlas, so that the symbols' quads have texels to show.
+    unsigned char texele[8 * 8 * 3];
+    for (int i = 0; i < 64; ++i)
+      for (int k = 0; k < 3; ++k) texele[3 * i + k] = static_cast<unsigned char>(((i / 8 + i % 8) % 2) ? 40 * k : 250 - 60 * k);
+    glGenTextures(1, &atlas);
+    glBindTexture(GL_TEXTURE_2D, atlas);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 8, 8, 0, GL_RGB, GL_UNSIGNED_BYTE, texele);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    stan.tekstura_zdarzen = atlas;
+    siec_testowa(dok, 7, 700);
+  }
+  void TearDown() override { glDeleteTextures(1, &atlas); }
+
+  // The cached frame of `pamiec` and the plain one: the same pixels.
+  void porownaj(malarz_gl& m, pamiec_planu& pamiec, const std::string& co) {
+    const QImage a = gl.klatka(m, dok, edytor, pamiec);
+    const QImage b = gl.wprost(dok, edytor);
+    std::string pierwszy;
+    EXPECT_EQ(rozne_piksele(a, b, &pierwszy), 0) << co << ": " << pierwszy;
+  }
+
+  // The whole layout, a view whose edges cut through it, the start-up camera, and a close look.
+  std::vector<widok> kamery() const {
+    widok calosc;
+    ustaw_kadr(calosc, dok.tor.pokaz_wszystko());
+    widok przyciety = calosc;
+    przyciety.skala *= 3.7;
+    przyciety.przes_x -= 40;
+    widok blisko = calosc;
+    blisko.skala = 0.9;
+    blisko.przes_x = -dok.tor.p[9]->GET_X();
+    blisko.przes_y = -dok.tor.p[9]->GET_Y();
+    return {calosc, przyciety, widok{}, blisko};
+  }
+
+  kontekst_gl gl;
+  opcje_programu opcje;
+  unsigned atlas = 0;
+  dokument dok;
+  stan_edytora edytor;
+};
+
+TEST_F(PamiecObrazu, TeSamePikseleWKazdejOpcjiIKamerze) {
+  const opcje_rysowania warianty[] = {{POKAZ_PUNKTY_LINIE | POKAZ_SZYNY, false},
+                                      {POKAZ_PUNKTY_LINIE | POKAZ_SZYNY | POKAZ_SKRAJNIE, true},
+                                      {POKAZ_SZYNY, false},
+                                      {POKAZ_PUNKTY_LINIE, true},
+                                      {POKAZ_SKRAJNIE, false},
+                                      {0, false}};
+  malarz_gl m;
+  pamiec_planu pamiec(m, dok);
+  int nr = 0;
+  for (const opcje_rysowania& o : warianty) {
+    stan.rysowanie = o;
+    dok.tor.kolorystyka = nr++ % 4;
+    for (const widok& w : kamery()) {
+      edytor.kamera = w;
+      porownaj(m, pamiec, "opcje " + std::to_string(o.flagi) + (o.biale_linie ? " białe" : "") + ", skala " +
+                              std::to_string(w.skala));
+    }
+  }
+}
+
+TEST_F(PamiecObrazu, PoZaznaczeniuKursorzeIEdycji) {
+  malarz_gl m;
+  pamiec_planu pamiec(m, dok);
+  ustaw_kadr(edytor.kamera, dok.tor.pokaz_wszystko());
+  porownaj(m, pamiec, "na początku");
+
+  // One change at a time, so that no other change of the same run hides a missed one.
+  tor_uklad& t = dok.tor;
+  const std::vector<std::pair<std::string, std::function<void()>>> zmiany = {
+      {"zaznaczony punkt", [&] { t.p[620]->ZAZNACZ(true); }},
+      {"odznaczony element", [&] { t.e[0]->zaznaczony = 0; }},
+      {"zaznaczona linia", [&] { t.l[600]->ZAZNACZ(true); }},
+      {"punkt pod kursorem", [&] { t.punkt_kursor = 600; }},
+      {"linia pod kursorem", [&] { t.linia_kursor = 5; }},
+      {"ostatni punkt", [&] { t.ostatni_punkt = 297; }},
+      {"cel łączenia", [&] { t.punkt_docelowy = nullptr; }},
+  };
+  for (const auto& [co, zmien] : zmiany) {
+    zmien();
+    dok.odswiez();
+    porownaj(m, pamiec, co);
+  }
+
+  // Moved points (with what the recompute changes around them), a point swapped in from the
+  // end, a line shifted out, new points past the last run.
+  t.p[100]->SET_X(t.p[100]->GET_X() + 7);
+  t.p[513]->SET_Y(t.p[513]->GET_Y() - 5);
+  t.usun_punkt_nr(40);
+  t.usun_linie_nr(3);
+  for (int i = 0; i < 60; ++i) t.dodaj_do_p(t.utworz_punkt(10 + i, 300 - i, 0));
+  t.przelicz_wszystko();
+  dok.zmiana();
+  porownaj(m, pamiec, "po edycji");
+
+  edytor.kamera.skala *= 2;
+  edytor.kamera.przes_x += 15;
+  porownaj(m, pamiec, "po ruchu kamery");
+
+  t.wyczysc();
+  dok.zmiana();
+  porownaj(m, pamiec, "po wyczyszczeniu");
+}
+
+// Hovering records again the run that holds the hovered item, a selection the run of what was
+// selected; a camera move or a frame with nothing changed records nothing.
+TEST_F(PamiecObrazu, NagrywaTylkoToCoSieZmienilo) {
+  malarz_gl m;
+  pamiec_ukladu pamiec(dok.tor);
+  uint64_t wersja = 1;
+  ustaw_kadr(edytor.kamera, dok.tor.pokaz_wszystko());
+  auto klatka = [&] {
+    gl.rysunek(edytor.kamera, [&](malarz_gl& mg) { pamiec.rysuj(mg, true, wersja); });
+    return pamiec.nagrania();
+  };
+  auto kawalki = [](int n) { return static_cast<std::uint64_t>((n + pamiec_ukladu::ROZMIAR_KAWALKA - 1) / pamiec_ukladu::ROZMIAR_KAWALKA); };
+  dok.tor.punkt_kursor = 5;
+  const std::uint64_t wszystkie = kawalki(dok.tor.pmax()) + kawalki(dok.tor.lmax());
+  ASSERT_GT(wszystkie, 4u);
+  EXPECT_EQ(klatka(), wszystkie);
+  dok.tor.punkt_kursor = 10;
+  ++wersja;
+  EXPECT_EQ(klatka(), wszystkie + 1);
+  dok.tor.l[dok.tor.lmax() - 1]->ZAZNACZ(true);
+  dok.tor.punkt_kursor = 11;
+  ++wersja;
+  EXPECT_EQ(klatka(), wszystkie + 3);
+  edytor.kamera.przes_x += 30;
+  EXPECT_EQ(klatka(), wszystkie + 3);
+  ++wersja;
+  EXPECT_EQ(klatka(), wszystkie + 3);
+  stan.rysowanie.biale_linie = !stan.rysowanie.biale_linie;
+  EXPECT_EQ(klatka(), 2 * wszystkie + 3);
+}
+
+// A point of a kind that draws translucent colours: order matters where they overlap, and the
+// cache draws such a layout in order.
+class punkt_przejrzysty : public w_punkt {
+ public:
+  using w_punkt::w_punkt;
+  double dlugosc() const override { return 0; }
+  void rysuj(malarz& m, int, int) const override {
+    m.kolor(x > 0 ? 1 : 0, 0.5f, x > 0 ? 0 : 1, 0.5f);
+    m.rozmiar_punktu(40);
+    m.punkt(x, y, 0);
+  }
+};
+
+class uklad_przejrzysty : public w_uklad {
+ public:
+  void dodaj_punkt(double x, double y, double z) override { dodaj_do_p(utworz_punkt(x, y, z)); }
+  w_linia* polacz(w_punkt*, w_punkt*) override { return nullptr; }
+  void scal() override {}
+  bool mozna_polaczyc(const w_punkt*, const w_punkt*) const override { return false; }
+  w_punkt* utworz_punkt(double x, double y, double z) override { return new punkt_przejrzysty(x, y, z); }
+};
+
+TEST_F(PamiecObrazu, PrzejrzysteWKolejnosci) {
+  uklad_przejrzysty u;
+  for (int i = 0; i < 600; ++i) u.dodaj_punkt((i % 2 ? 1 : -1) * (i % 37), (i % 23) - 10, 0);
+  pamiec_ukladu pamiec(u);
+  const widok w{0.05, 0, 0, 1024.0 / 600};
+  const QImage a = gl.rysunek(w, [&](malarz_gl& m) { pamiec.rysuj(m, true, 1); });
+  const QImage b = gl.rysunek(w, [&](malarz_gl& m) { u.rysuj_uklad(m, true); });
+  std::string pierwszy;
+  EXPECT_EQ(rozne_piksele(a, b, &pierwszy), 0) << pierwszy;
+}
+
+// Few bits of depth: the primitives go in several runs with the depth buffer cleared between
+// them, still the picture of drawing them in order.
+TEST_F(PamiecObrazu, WieleWarstwGlebi) {
+  std::mt19937 los(11);
+  std::uniform_real_distribution<double> u(-60, 60);
+  auto rysuj = [&](malarz& m) {
+    los.seed(11);
+    for (int i = 0; i < 3000; ++i) {
+      m.kolor(static_cast<float>(i % 5) / 4, static_cast<float>(i % 3) / 2, static_cast<float>(i % 7) / 6);
+      switch (i % 4) {
+        case 0:
+          m.rozmiar_punktu(static_cast<float>(2 + i % 9));
+          m.punkt(u(los), u(los), 0);
+          break;
+        case 1:
+          m.szerokosc_linii(static_cast<float>(1 + i % 4));
+          m.linia(u(los), u(los), 0, u(los), u(los), 0);
+          break;
+        case 2: {
+          m.pasek_poczatek();
+          const double x = u(los), y = u(los);
+          for (int k = 0; k < 5; ++k) m.wierzcholek(x + k * 3, y + k * k, 0);
+          m.pasek_koniec();
+          break;
+        }
+        default: {
+          const double x = u(los), y = u(los);
+          const double xy[4][2] = {{x, y}, {x + 4, y}, {x + 4, y + 3}, {x, y + 3}};
+          const double uv[4][2] = {};
+          m.czworokat(xy, uv);
+        }
+      }
+    }
+  };
+  const widok w{0.012, 0, 0, 1024.0 / 600};
+  zbieracz_partii partie;
+  const QImage a = gl.rysunek(w, [&](malarz_gl& m) {
+    partie.zacznij(m.macierz(), 1, 6);
+    rysuj(partie);
+    ASSERT_TRUE(partie.wierny());
+    partie.rysuj();
+  });
+  const QImage b = gl.rysunek(w, [&](malarz_gl& m) { rysuj(m); });
+  std::string pierwszy;
+  EXPECT_EQ(rozne_piksele(a, b, &pierwszy), 0) << pierwszy;
+}
+
+}  // namespace
