@@ -37,10 +37,7 @@ int main(int argc, char** argv) {
         po_utworzeniu_kontekstu(*okno, dok, katalog_danych);
         // From the event loop, not from inside the context's set-up: opening may show a message.
         QTimer::singleShot(0, okno.get(), [&] {
-          if (!opcje.plik.empty()) {
-            okno->pliki().otworz(opcje.plik);
-            okno->pokaz_wszystko();
-          }
+          if (!opcje.plik.empty()) otworz_z_wiersza_polecen(*okno, opcje.plik);
           if (!opcje.zrzut.empty()) zrzut_po_klatce(*okno, QString::fromStdString(opcje.zrzut));
         });
       },

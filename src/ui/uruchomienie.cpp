@@ -67,6 +67,11 @@ void po_utworzeniu_kontekstu(okno_glowne& okno, dokument& dok, const std::string
   log_pisz("\n\n\nmain loop\n");
 }
 
+void otworz_z_wiersza_polecen(okno_glowne& okno, const std::string& plik) {
+  okno.pliki().otworz(plik);
+  okno.pokaz_wszystko();
+}
+
 void zamknij_program(std::unique_ptr<okno_glowne> okno, dokument& dok) {
   log_pisz("\n\n\nshutdown\n");
   okno->plan()->makeCurrent();

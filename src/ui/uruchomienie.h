@@ -28,6 +28,10 @@ std::string katalog_danych_programu();
 // texture, the start time, what the context reports, then "main loop".
 void po_utworzeniu_kontekstu(okno_glowne& okno, dokument& dok, const std::string& katalog_danych);
 
+// A file named on the command line: opened as its menu command would, then the whole layout
+// framed as "&Pokaż wszystko" does.
+void otworz_z_wiersza_polecen(okno_glowne& okno, const std::string& plik);
+
 // After the event loop: textures go while their context is current, the window goes, the track
 // layout is emptied and the log closed.
 void zamknij_program(std::unique_ptr<okno_glowne> okno, dokument& dok);
