@@ -2,22 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
 #include <QTest>
 #include <QTimer>
 
 #include "ui/klawisze_planu.h"
 #include "ui/okno_testowe.h"
-#include "ui/okno_trasy.h"
 #include "ui/panel_szablonow.h"
 #include "ui/panel_torow.h"
 #include "ui/widok_planu.h"

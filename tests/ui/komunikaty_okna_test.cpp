@@ -79,15 +79,3 @@ TEST(KomunikatyOkna, PytanieTakNie) {
   odpowiedz_na_okno(tak, "Tak");
   EXPECT_TRUE(okno.pliki().mozna_porzucic());
 }
-
-// After the window is gone, messages go where they went before it.
-TEST(KomunikatyOkna, OknoOddajeOdbiorce) {
-  rejestrator_komunikatow przed;
-  {
-    dokument dok;
-    stan_edytora edytor;
-    okno_glowne okno(dok, edytor, KATALOG_DANYCH);
-  }
-  pokaz_komunikat(KOM_TRASA_DOBRA);
-  EXPECT_EQ(przed.kody, std::vector<unsigned>{KOM_TRASA_DOBRA});
-}

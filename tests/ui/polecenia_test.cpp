@@ -1,27 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-#include <QTimer>
 
 #include "app/liczby.h"
-#include "support/uklad_testowy.h"
 #include "ui/okno_testowe.h"
 #include "ui/okno_trasy.h"
 #include "ui/panel_prawy.h"
-#include "ui/panel_satek.h"
 #include "ui/panel_szablonow.h"
 #include "ui/panel_torow.h"
 #include "ui/panel_zdjec.h"
+#include "ui/uruchomienie.h"
 
 TEST(PoleceniaOkna, InformacjeOTrasie) {
   okno_testowe t;
@@ -35,9 +28,7 @@ TEST(PoleceniaOkna, InformacjeOTrasie) {
   EXPECT_EQ(o.lista_miast->currentText(), "Elbląg");
   EXPECT_EQ(o.pole_roku->text(), "1999");
   EXPECT_EQ(o.pole_id->text(), "12");
-  for (QWidget* w : {static_cast<QWidget*>(o.etykieta_roku), static_cast<QWidget*>(o.pole_roku),
-                     static_cast<QWidget*>(o.etykieta_id), static_cast<QWidget*>(o.pole_id),
-                     static_cast<QWidget*>(o.zatwierdz)})
+  for (QWidget* w : std::initializer_list<QWidget*>{o.etykieta_roku, o.pole_roku, o.etykieta_id, o.pole_id, o.zatwierdz})
     EXPECT_TRUE(w->isVisible());
 
   // "Brak informacji": the window without the year and id controls.
@@ -99,20 +90,14 @@ TEST(PoleceniaOkna, TrybEdycjiPrzelaczaPaneleIPozycjeMenu) {
   EXPECT_TRUE(m.tryb_zdjecia->isEnabled());
 }
 
-TEST(PoleceniaOkna, WyborSzablonuBezBibliotekiKomunikat25) {
+TEST(PoleceniaOkna, WyborSzablonuIKoniec) {
   okno_testowe t;
+  // Without a template library: message 25 and no template mode.
   t.okno.menu().wybierz_element->trigger();
   EXPECT_EQ(t.komunikaty.kody, std::vector<unsigned>{KOM_BRAK_SZABLONU});
   EXPECT_FALSE(t.edytor.tryb_szablonu);
-  EXPECT_TRUE(t.okno.torow()->isVisible());
   EXPECT_FALSE(t.okno.szablonow()->isVisible());
-  t.okno.menu().wstaw_element->trigger();
-  EXPECT_EQ(t.dok.tor.emax(), 0);
-  EXPECT_FALSE(t.dok.zmieniony());
-}
 
-TEST(PoleceniaOkna, WyborSzablonuIKoniec) {
-  okno_testowe t;
   t.wczytaj_szablony();
   ASSERT_GT(t.dok.tor.szab_max(), 0);
   t.okno.menu().wybierz_element->trigger();
@@ -152,16 +137,13 @@ TEST(PoleceniaOkna, WstawElementWSrodkuWidoku) {
   EXPECT_TRUE(t.dok.zmieniony());
 }
 
-TEST(PoleceniaOkna, ZaznaczanieRownolegleIKadr) {
+TEST(PoleceniaOkna, ZaznaczenieRownolegleIKadr) {
   okno_testowe t;
   zbuduj_luk(t.dok.tor);
   const menu_glowne& m = t.okno.menu();
+  t.dok.zgodny_z_plikiem("luk.vxm");
   m.zaznacz_wszystko->trigger();
-  EXPECT_EQ(t.dok.tor.ile_zaznaczonych_punktow(), 3);
   m.odwroc_zaznaczenie->trigger();
-  EXPECT_EQ(t.dok.tor.ile_zaznaczonych_punktow(), 0);
-  m.odwroc_zaznaczenie->trigger();
-  m.odznacz_wszystko->trigger();
   EXPECT_EQ(t.dok.tor.ile_zaznaczonych_punktow(), 0);
   EXPECT_FALSE(t.dok.zmieniony()) << "selecting is not editing";
 
@@ -185,18 +167,16 @@ TEST(PoleceniaOkna, ZaznaczanieRownolegleIKadr) {
   EXPECT_DOUBLE_EQ(t.edytor.kamera.przes_y, 0);
 }
 
-TEST(PoleceniaOkna, OrtofotomapaPokazujePoczatekSiatki) {
+TEST(PoleceniaOkna, PlikZWierszaPolecenOtwartyIKadrowany) {
   okno_testowe t;
-  t.okno.menu().ortofotomapa->trigger();
-  EXPECT_TRUE(t.okno.satek()->isVisible());
-  EXPECT_EQ(t.okno.satek()->pole_x->text(), "4780");
-  EXPECT_EQ(t.okno.satek()->pole_y->text(), "6192");
-  t.okno.satek()->zamknij->click();
-  EXPECT_FALSE(t.okno.satek()->isVisible());
-}
+  otworz_z_wiersza_polecen(t.okno, KATALOG_DANYCH + "/projects/elblag_petla.txt");
+  ASSERT_GT(t.dok.tor.pmax(), 0);
+  EXPECT_TRUE(t.komunikaty.kody.empty());
+  const kadr k = t.dok.tor.pokaz_wszystko();
+  EXPECT_EQ(t.edytor.kamera.przes_x, k.x);
+  EXPECT_EQ(t.edytor.kamera.przes_y, k.y);
+  EXPECT_EQ(t.edytor.kamera.skala, k.skala);
 
-TEST(PoleceniaOkna, WyczyscZdjeciaGdyNicNieMa) {
-  okno_testowe t;
-  t.okno.menu().wyczysc_zdjecia->trigger();
-  EXPECT_EQ(t.komunikaty.kody, std::vector<unsigned>{KOM_RYSUNKI_USUNIETE});
+  otworz_z_wiersza_polecen(t.okno, KATALOG_DANYCH + "/dataeditor/ev.bmp");
+  EXPECT_EQ(t.komunikaty.kody, std::vector<unsigned>{KOM_TEKST}) << "an unknown kind of file is named";
 }

@@ -73,8 +73,9 @@ TEST(Start, PlikZWierszaPolecenOtwieranyJakPolecenieMenu) {
   const przebieg p = uruchom(katalog, {"--zrzut", QString::fromStdString(katalog.plik("a.png")),
                                        QString::fromStdString(obcy)});
   EXPECT_EQ(p.kod, 0) << p.bledy;
-  // Not a gzip stream of a project: refused with a message, after start-up.
-  po_kolei(p.log, {"main loop\n", "#komunikat:", "shutdown\n"});
+  // Not a project: refused with its message, after start-up; nobody is there to close a box.
+  po_kolei(p.log, {"main loop\n", "#komunikat: 24\n", "shutdown\n"});
+  EXPECT_NE(p.bledy.find("Wczytywany plik nie jest formatem Vialtor"), std::string::npos) << p.bledy;
 
   const przebieg brak = uruchom(katalog, {"--zrzut", QString::fromStdString(katalog.plik("b.png")),
                                           QString::fromStdString(katalog.plik("nie_ma.vxm"))});
