@@ -30,4 +30,8 @@ class malarz {
   virtual void przesun(double x, double y, double z) = 0;
   virtual void obroc(double kat, double x, double y, double z) = 0;
   virtual void skaluj(double x, double y, double z) = 0;
+
+  // The frame names each layer before drawing it ("grid", "track", "catenary", "marks"), so a
+  // painter that writes a document can group what it draws. Screen painters ignore it.
+  virtual void warstwa(const char*) {}
 };

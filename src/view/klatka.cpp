@@ -23,9 +23,12 @@ void rysuj_plan(malarz& m, const dokument& dok, const stan_edytora& edytor, wars
   if (edytor.pokaz_zdjecia || edytor.tryb_edycji == TRYB_ZDJECIA) obrazy.zdjecia(m, w);
   // Before the grid: a tile's texture would tint it.
   m.bez_tekstury();
+  m.warstwa("grid");
   rysuj_siatke(m, w, edytor.siatka, stan.rysowanie.biale_linie);
   if (edytor.tryb_edycji == TRYB_ZDJECIA) obrazy.ramki_zdjec(m, w);
+  m.warstwa("track");
   uklady.rysuj(dok.tor, true);
+  m.warstwa("catenary");
   m.kolor(0.6f, 0.6f, 0.6f);
   uklady.rysuj(dok.siec, false);
 }
@@ -70,10 +73,13 @@ void rysuj_klatke(malarz& m, const dokument& dok, stan_edytora& edytor, warstwy_
   m.zachowaj_macierz();
   m.skaluj(w.skala / w.proporcja, w.skala, w.skala);
   m.przesun(w.przes_x, w.przes_y, 0);
-  if (edytor.tryb_szablonu)
+  if (edytor.tryb_szablonu) {
+    m.warstwa("track");
     dok.tor.rysuj_podglad(m);
-  else
+  } else {
     rysuj_plan(m, dok, edytor, obrazy, uklady);
+  }
+  m.warstwa("marks");
   rysuj_znaczniki(m, edytor);
   m.przywroc_macierz();
 }
