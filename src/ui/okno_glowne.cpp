@@ -10,6 +10,7 @@
 #include "app/dokument.h"
 #include "ui/klawisze_planu.h"
 #include "ui/kontrolki.h"
+#include "ui/obrazy_planu.h"
 #include "ui/okno_trasy.h"
 #include "ui/panel_ladowania.h"
 #include "ui/panel_prawy.h"
@@ -17,6 +18,7 @@
 #include "ui/panel_szablonow.h"
 #include "ui/panel_torow.h"
 #include "ui/panel_zdjec.h"
+#include "ui/polecenia_obrazow.h"
 #include "ui/widok_planu.h"
 #include "view/stan_edytora.h"
 
@@ -56,6 +58,9 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   satek_ = new panel_satek(obszar_);
   trasy_ = new okno_trasy(obszar_);
   ladowania_ = new panel_ladowania(obszar_);
+  obrazy_ = std::make_unique<obrazy_planu>(*plan_, edytor_, katalog_danych);
+  plan_->ustaw_obrazy(obrazy_.get());
+  polecenia_obrazow_ = new polecenia_obrazow(*this, *obrazy_, katalog_danych);
 
   polacz_menu();
   connect(szablonow_->koniec_wyboru, &QPushButton::clicked, this, [this] { zakoncz_wybor_szablonu(); });
@@ -70,15 +75,16 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
 
 okno_glowne::~okno_glowne() {
   klawisze_.reset();
+  // Textures go while the plan and its context still exist.
+  plan_->ustaw_obrazy(nullptr);
+  obrazy_.reset();
   ustaw_odbiorce_komunikatow(std::move(poprzedni_odbiorca_));
 }
 
 void okno_glowne::polacz_menu() {
   const auto pod = [this](QAction* a, auto polecenie) { connect(a, &QAction::triggered, this, polecenie); };
   pod(menu_.wyczysc_tory, [this] { polecenie_pliku(&pliki_projektu::wyczysc_tory); });
-  // The picture list comes with the pictures panel; until a picture can be added there is
-  // nothing to delete.
-  pod(menu_.wyczysc_zdjecia, [] { pokaz_komunikat(KOM_RYSUNKI_USUNIETE); });
+  pod(menu_.wyczysc_zdjecia, [this] { polecenia_obrazow_->wyczysc_zdjecia(); });
   pod(menu_.wczytaj_projekt, [this] { polecenie_pliku(&pliki_projektu::wczytaj); });
   pod(menu_.dodaj_do_projektu, [this] { polecenie_pliku(&pliki_projektu::dodaj); });
   pod(menu_.zapisz_projekt, [this] { polecenie_pliku(&pliki_projektu::zapisz); });
@@ -87,7 +93,7 @@ void okno_glowne::polacz_menu() {
   pod(menu_.importuj_vxp, [this] { polecenie_pliku(&pliki_projektu::importuj_vxp); });
   pod(menu_.importuj_txt, [this] { polecenie_pliku(&pliki_projektu::importuj_txt); });
   pod(menu_.eksportuj, [this] { polecenie_pliku(&pliki_projektu::eksportuj); });
-  pod(menu_.ortofotomapa, [this] { satek_->pokaz(poczatek_satek_.kolumna, poczatek_satek_.wiersz); });
+  pod(menu_.ortofotomapa, [this] { polecenia_obrazow_->pokaz_panel_satek(); });
   pod(menu_.wyjscie, [this] { close(); });
   pod(menu_.tryb_tory, [this] { ustaw_tryb_edycji(TRYB_TORY); });
   pod(menu_.tryb_zdjecia, [this] { ustaw_tryb_edycji(TRYB_ZDJECIA); });
@@ -125,6 +131,8 @@ void okno_glowne::po_edycji() {
   dok_.zmiana();
   plan_->update();
 }
+
+void okno_glowne::po_edycji_zdjec() { plan_->update(); }
 
 void okno_glowne::testuj_geometrie() {
   if (dok_.tor.sprawdz_geometrie()) {
@@ -207,6 +215,10 @@ void okno_glowne::pokaz_nazwe_szablonu() {
 }
 
 void okno_glowne::usun_zaznaczone() {
+  if (edytor_.tryb_edycji == TRYB_ZDJECIA) {
+    polecenia_obrazow_->usun_wybrane_zdjecie();
+    return;
+  }
   const int punkty = dok_.tor.pmax(), linie = dok_.tor.lmax();
   dok_.tor.usun_zaznaczone();
   if (dok_.tor.pmax() != punkty || dok_.tor.lmax() != linie) po_edycji();

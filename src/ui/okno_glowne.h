@@ -20,12 +20,8 @@ class panel_satek;
 class okno_trasy;
 class panel_ladowania;
 class klawisze_planu;
-
-// The tile grid's origin shown in the orthophoto panel (column and row of the tile at plan 0, 0).
-struct poczatek_satek {
-  int kolumna = 4780;
-  int wiersz = 6192;
-};
+class obrazy_planu;
+class polecenia_obrazow;
 
 // The main window: the menu bar, the 1024 x 600 plan view and the panels below and over it.
 // Runs the menu commands on the document and shows the numbered messages while it exists.
@@ -46,6 +42,8 @@ class okno_glowne : public QMainWindow {
   okno_trasy* trasy() const { return trasy_; }
   panel_ladowania* ladowania() const { return ladowania_; }
   const klawisze_planu& klawisze() const { return *klawisze_; }
+  obrazy_planu& obrazy() const { return *obrazy_; }
+  polecenia_obrazow& polecenia_obrazow_okna() const { return *polecenia_obrazow_; }
 
   // Commands shared by the menu, the plan keys and the panels.
   void testuj_geometrie();
@@ -65,6 +63,8 @@ class okno_glowne : public QMainWindow {
   void odswiez();
   // The document changed: mark it and redraw.
   void po_edycji();
+  // The pictures changed: for now only drawn again (the document does not hold them).
+  void po_edycji_zdjec();
 
  protected:
   void closeEvent(QCloseEvent* zdarzenie) override;
@@ -79,7 +79,6 @@ class okno_glowne : public QMainWindow {
   stan_edytora& edytor_;
   dialogi pytania_;
   pliki_projektu pliki_;
-  poczatek_satek poczatek_satek_;
   odbiorca_komunikatow poprzedni_odbiorca_;
 
   menu_glowne menu_;
@@ -93,4 +92,6 @@ class okno_glowne : public QMainWindow {
   okno_trasy* trasy_;
   panel_ladowania* ladowania_;
   std::unique_ptr<klawisze_planu> klawisze_;
+  std::unique_ptr<obrazy_planu> obrazy_;
+  polecenia_obrazow* polecenia_obrazow_;
 };

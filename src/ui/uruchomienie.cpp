@@ -10,6 +10,7 @@
 #include "app/stan.h"
 #include "imagery/tekstura.h"
 #include "ui/okno_glowne.h"
+#include "ui/polecenia_obrazow.h"
 #include "ui/widok_planu.h"
 
 namespace {
@@ -50,7 +51,7 @@ void po_utworzeniu_kontekstu(okno_glowne& okno, dokument& dok, const std::string
   okno.plan()->makeCurrent();
   dok.tor.wczytaj_szablony(katalog_danych + "/" + PLIK_SZABLONOW);
   stan.tekstura_zdarzen = laduj_teksture(katalog_danych + "/" + ATLAS_ZDARZEN);
-  // The default tile coordinates are read here once the tile grid exists.
+  okno.polecenia_obrazow_okna().wczytaj_domyslne();
 
   const std::time_t teraz = std::time(nullptr);
   const std::tm* czas = std::localtime(&teraz);

@@ -4,14 +4,20 @@
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
+#include "ui/obrazy_planu.h"
 #include "ui/okno_glowne.h"
 #include "ui/widok_planu.h"
 
 void zrzut_po_klatce(okno_glowne& okno, const QString& sciezka) {
-  QObject::connect(
+  auto polaczenie = std::make_shared<QMetaObject::Connection>();
+  *polaczenie = QObject::connect(
       okno.plan(), &widok_planu::narysowano, &okno,
-      [&okno, sciezka] {
+      [&okno, sciezka, polaczenie] {
+        // Tiles in view still coming: their frames follow.
+        if (okno.obrazy().laduje()) return;
+        QObject::disconnect(*polaczenie);
         // Not inside the frame's own drawing: grabbing draws the plan again.
         QTimer::singleShot(0, &okno, [&okno, sciezka] {
           if (okno.grab().save(sciezka, "PNG")) {
@@ -21,7 +27,6 @@ void zrzut_po_klatce(okno_glowne& okno, const QString& sciezka) {
           std::fprintf(stderr, "vialtor: nie można zapisać obrazu %s\n", sciezka.toLocal8Bit().constData());
           QCoreApplication::exit(1);
         });
-      },
-      Qt::SingleShotConnection);
+      });
   okno.plan()->update();
 }

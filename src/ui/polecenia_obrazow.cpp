@@ -1,0 +1,223 @@
+#include "ui/polecenia_obrazow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <filesystem>
+
+#include "app/komunikaty.h"
+#include "app/liczby.h"
+#include "app/log.h"
+#include "app/stan.h"
+#include "io/blad_pliku.h"
+#include "io/gz_plik.h"
+#include "imagery/plik_cor.h"
+#include "imagery/plik_pcr.h"
+#include "ui/dialogi.h"
+#include "ui/kontrolki.h"
+#include "ui/obrazy_planu.h"
+#include "ui/okno_glowne.h"
+#include "ui/panel_ladowania.h"
+#include "ui/panel_satek.h"
+#include "ui/panel_zdjec.h"
+
+namespace {
+constexpr const char* WZOR_PCR = "*.pcr";
+constexpr const char* WZOR_COR = "*.cor";
+// Either kind loads whatever the pattern shows.
+constexpr const char* WZOR_OBRAZU = "*.bmp *.jpg";
+constexpr const char* PLIK_MAPY = "pic_coords/elblag/elblag_plan.pcr";
+}  // namespace
+
+polecenia_obrazow::polecenia_obrazow(okno_glowne& okno, obrazy_planu& obrazy, const std::string& katalog_danych)
+    : QObject(&okno),
+      okno_(okno),
+      obrazy_(obrazy),
+      katalog_danych_(katalog_danych),
+      katalog_zdjec_(QString::fromStdString(katalog_danych + "/pic_coords")),
+      katalog_satek_(QString::fromStdString(katalog_danych + "/sat_coords")) {
+  polacz_panel_zdjec();
+  polacz_panel_satek();
+  obrazy_.po_trafieniu = [this](const trafienie_obrazka& t) { po_trafieniu(t); };
+  obrazy_.po_edycji_zdjec = [this] { okno_.po_edycji_zdjec(); };
+  panel_ladowania* ladowania = okno_.ladowania();
+  obrazy_.po_postepie = [ladowania](magazyn_satek::postep p) {
+    ladowania->zaladowane->setText(QString::number(p.gotowe));
+    ladowania->wszystkie->setText(QString::number(p.wszystkie));
+    ladowania->setVisible(p.gotowe < p.wszystkie);
+    if (p.gotowe < p.wszystkie) ladowania->raise();
+  };
+}
+
+template <class F>
+void polecenia_obrazow::na_wybranym(F f) {
+  lista_obrazkow& l = obrazy_.zdjecia();
+  if (l.wybrany() < 0) return;
+  f(l);
+  okno_.po_edycji_zdjec();
+}
+
+void polecenia_obrazow::polacz_panel_zdjec() {
+  panel_zdjec* p = okno_.zdjec();
+  const auto klik = [this](QPushButton* b, auto f) { connect(b, &QPushButton::clicked, this, f); };
+  klik(p->zamien_xy, [this] { na_wybranym([](lista_obrazkow& l) { l.przelacz_zamiane_xy(); }); });
+  klik(p->odbij_x, [this] { na_wybranym([](lista_obrazkow& l) { l.odbij_x(); }); });
+  klik(p->odbij_y, [this] { na_wybranym([](lista_obrazkow& l) { l.odbij_y(); }); });
+  klik(p->kasuj_rotacje, [this] { na_wybranym([](lista_obrazkow& l) { l.kasuj_rotacje(); }); });
+  klik(p->na_wierzch, [this] { na_wybranym([](lista_obrazkow& l) { l.na_wierzch(); }); });
+  klik(p->pod_spod, [this] { na_wybranym([](lista_obrazkow& l) { l.pod_spod(); }); });
+  klik(p->dodaj_z_pliku, [this] { dodaj_z_pliku(); });
+  klik(p->wczytaj_calosc, [this] { wczytaj_calosc(); });
+  klik(p->zapisz_calosc, [this] { zapisz_calosc(); });
+  connect(p->suwak_przezroczystosci, &QSlider::valueChanged, this,
+          [this](int v) { na_wybranym([v](lista_obrazkow& l) { l.ustaw_przezroczystosc(v); }); });
+  connect(p->widoczny, &QCheckBox::toggled, this,
+          [this](bool v) { na_wybranym([v](lista_obrazkow& l) { l.ustaw_widoczny(v); }); });
+  connect(p->zablokowany, &QCheckBox::toggled, this,
+          [this](bool v) { na_wybranym([v](lista_obrazkow& l) { l.ustaw_zablokowany(v); }); });
+  connect(p->migajacy, &QCheckBox::toggled, this, [this](bool v) { obrazy_.ustaw_miganie(v); });
+  connect(p->biale_linie, &QCheckBox::toggled, this, [this](bool v) {
+    stan.rysowanie.biale_linie = v;
+    okno_.odswiez();
+  });
+}
+
+void polecenia_obrazow::polacz_panel_satek() {
+  panel_satek* p = okno_.satek();
+  connect(p->ortofotomapa, &QCheckBox::toggled, this, [this, p](bool v) {
+    ustaw_widocznosc({p->etykieta_przezroczystosci, p->suwak_przezroczystosci, p->etykieta_x, p->pole_x,
+                      p->etykieta_y, p->pole_y, p->aktualizuj_wspolrzedne, p->wczytaj, p->zapisz},
+                     v);
+    obrazy_.pokaz_satki(v);
+    if (!v) okno_.ladowania()->hide();
+  });
+  connect(p->suwak_przezroczystosci, &QSlider::valueChanged, this,
+          [this](int v) { obrazy_.ustaw_przezroczystosc_satek(v); });
+  connect(p->aktualizuj_wspolrzedne, &QPushButton::clicked, this, [this] { aktualizuj_wspolrzedne(); });
+  connect(p->wczytaj, &QPushButton::clicked, this, [this] { wczytaj_wspolrzedne(); });
+  connect(p->zapisz, &QPushButton::clicked, this, [this] { zapisz_wspolrzedne(); });
+}
+
+void polecenia_obrazow::po_trafieniu(const trafienie_obrazka& t) {
+  panel_zdjec* p = okno_.zdjec();
+  ustaw_widocznosc({p->widoczny, p->zablokowany}, t.trafiony);
+  if (!t.trafiony) return;
+  const QSignalBlocker a(p->widoczny), b(p->zablokowany);
+  p->widoczny->setChecked(t.widoczny);
+  p->zablokowany->setChecked(t.zablokowany);
+}
+
+std::string polecenia_obrazow::plik(bool zapis, const QString& katalog, const char* wzor,
+                                    const char* log_anulowania) {
+  dialogi& d = okno_.pytania();
+  std::string sciezka = zapis ? d.zapisz_plik(&okno_, katalog, wzor) : d.otworz_plik(&okno_, katalog, wzor);
+  if (sciezka.empty()) {
+    if (log_anulowania) log_pisz("%s", log_anulowania);
+    pokaz_komunikat(KOM_PLIK_NIE_ISTNIEJE);
+  }
+  return sciezka;
+}
+
+void polecenia_obrazow::wyczysc_zdjecia() {
+  bool usuniete = false;
+  obrazy_.z_kontekstem([&] { usuniete = obrazy_.zdjecia().usun_wszystkie(); });
+  if (usuniete) okno_.po_edycji_zdjec();
+}
+
+void polecenia_obrazow::usun_wybrane_zdjecie() {
+  bool usuniete = false;
+  obrazy_.z_kontekstem([&] { usuniete = obrazy_.zdjecia().usun_wybrany(); });
+  if (!usuniete) return;
+  po_trafieniu({});
+  okno_.po_edycji_zdjec();
+}
+
+void polecenia_obrazow::dodaj_z_pliku() {
+  const std::string sciezka = plik(false, katalog_zdjec_, WZOR_OBRAZU, nullptr);
+  if (sciezka.empty()) return;
+  bool dodany = false;
+  obrazy_.z_kontekstem([&] { dodany = obrazy_.zdjecia().dodaj_z_pliku(sciezka, obrazy_.kamera()); });
+  if (dodany) okno_.po_edycji_zdjec();
+}
+
+void polecenia_obrazow::wczytaj_calosc() {
+  const std::string sciezka = plik(false, katalog_zdjec_, WZOR_PCR, "pic-coords load: brak pliku!\n");
+  if (sciezka.empty()) return;
+  bool wczytany = false;
+  obrazy_.z_kontekstem([&] { wczytany = wczytaj_pcr(obrazy_.zdjecia(), sciezka); });
+  if (!wczytany) return;
+  po_trafieniu({});
+  okno_.po_edycji_zdjec();
+}
+
+void polecenia_obrazow::zapisz_calosc() {
+  const std::string sciezka = plik(true, katalog_zdjec_, WZOR_PCR, "pic-coords save: brak pliku!\n");
+  if (!sciezka.empty()) zapisz_pcr(obrazy_.zdjecia(), sciezka);
+}
+
+void polecenia_obrazow::pokaz_panel_satek() {
+  const wspolrzedne_satek w = obrazy_.wspolrzedne();
+  okno_.satek()->pokaz(w.kolumna, w.wiersz);
+}
+
+void polecenia_obrazow::wpisz_poczatek() {
+  const wspolrzedne_satek w = obrazy_.wspolrzedne();
+  panel_satek* p = okno_.satek();
+  p->pole_x->setText(QString::fromStdString(liczba_na_tekst(w.kolumna, 0)));
+  p->pole_y->setText(QString::fromStdString(liczba_na_tekst(w.wiersz, 0)));
+}
+
+void polecenia_obrazow::aktualizuj_wspolrzedne() {
+  panel_satek* p = okno_.satek();
+  const std::optional<std::int32_t> kolumna = numer_poczatku(tekst_na_liczbe(p->pole_x->text().toStdString()));
+  const std::optional<std::int32_t> wiersz = numer_poczatku(tekst_na_liczbe(p->pole_y->text().toStdString()));
+  if (!kolumna || !wiersz) {
+    // Nothing changes: the boxes show the origin in effect again.
+    pokaz_komunikat(KOM_PUSTY);
+    wpisz_poczatek();
+    return;
+  }
+  wspolrzedne_satek w = obrazy_.wspolrzedne();
+  w.kolumna = *kolumna;
+  w.wiersz = *wiersz;
+  obrazy_.zastosuj(w);
+  wpisz_poczatek();
+}
+
+void polecenia_obrazow::wczytaj_wspolrzedne() {
+  const std::string sciezka = plik(false, katalog_satek_, WZOR_COR, "sat-coords load: brak pliku!\n");
+  if (sciezka.empty()) return;
+  const std::optional<wspolrzedne_satek> w = wczytaj_cor(sciezka);
+  if (!w) return;
+  obrazy_.zastosuj(*w);
+  wpisz_poczatek();
+  okno_.odswiez();
+}
+
+void polecenia_obrazow::zapisz_wspolrzedne() {
+  const std::string sciezka = plik(true, katalog_satek_, WZOR_COR, "sat-coords save: brak pliku!\n");
+  if (sciezka.empty()) return;
+  zapisz_cor(sciezka, obrazy_.wspolrzedne());
+  wpisz_poczatek();
+}
+
+void polecenia_obrazow::wczytaj_domyslne() {
+  if (const std::optional<wspolrzedne_satek> w =
+          wczytaj_cor_po_cichu(katalog_danych_ + "/" +
+                               std::filesystem::path(DOMYSLNY_PLIK_COR).lexically_relative("data").string())) {
+    obrazy_.zastosuj(*w);
+    wpisz_poczatek();
+    okno_.satek()->ortofotomapa->setChecked(true);
+  }
+  try {
+    bool stary_format = false;
+    std::vector<obrazek> mapa = dekoduj_pcr(wczytaj_gz(katalog_danych_ + "/" + PLIK_MAPY), stary_format);
+    obrazy_.z_kontekstem([&] { obrazy_.zdjecia().zastap(std::move(mapa)); });
+  } catch (const blad_pliku&) {
+    // Without the bundled map the editor starts without it.
+  }
+  okno_.odswiez();
+}

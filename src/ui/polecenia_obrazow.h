@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <string>
+
+class okno_glowne;
+class obrazy_planu;
+struct trafienie_obrazka;
+
+// The pictures panel, the orthophoto panel, the tile loading panel and the imagery's menu
+// commands, acting on the window's pictures and tiles. A cancelled file dialog is told apart
+// from a chosen file: it is logged, message 8 is shown and no earlier path is used.
+class polecenia_obrazow : public QObject {
+ public:
+  polecenia_obrazow(okno_glowne& okno, obrazy_planu& obrazy, const std::string& katalog_danych);
+
+  // "&Wyczyść zdjecia i mapy"; message 7 when there is nothing to delete.
+  void wyczysc_zdjecia();
+  // "Usun" in picture mode.
+  void usun_wybrane_zdjecie();
+  // "&Ortofotomapa": the panel with the grid's origin in its boxes.
+  void pokaz_panel_satek();
+
+  void dodaj_z_pliku();
+  void wczytaj_calosc();
+  void zapisz_calosc();
+  void aktualizuj_wspolrzedne();
+  void wczytaj_wspolrzedne();
+  void zapisz_wspolrzedne();
+
+  // Start-up: the default tile coordinates (tiles then shown) and the bundled map picture, each
+  // left out silently when missing or refused.
+  void wczytaj_domyslne();
+
+ private:
+  void polacz_panel_zdjec();
+  void polacz_panel_satek();
+  void po_trafieniu(const trafienie_obrazka& t);
+  // A file from the dialog, or "" after the cancel's log line and message.
+  std::string plik(bool zapis, const QString& katalog, const char* wzor, const char* log_anulowania);
+  void wpisz_poczatek();
+  // An action on the selected picture, then the change told.
+  template <class F>
+  void na_wybranym(F f);
+
+  okno_glowne& okno_;
+  obrazy_planu& obrazy_;
+  const std::string katalog_danych_;
+  const QString katalog_zdjec_;
+  const QString katalog_satek_;
+};
