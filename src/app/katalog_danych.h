@@ -4,6 +4,8 @@
 
 // The bundled template library, relative to a data folder.
 inline constexpr const char* PLIK_SZABLONOW = "dataeditor/sb.txt";
+// The event symbols, four to a row.
+inline constexpr const char* ATLAS_ZDARZEN = "dataeditor/ev.bmp";
 
 // Where `cmake --install` puts the data folder, relative to the installation prefix (the
 // programs go to <prefix>/bin).
