@@ -18,6 +18,7 @@ PAKIETY=(
   libglu1-mesa-dev
   libjpeg62-turbo-dev
   libosmesa6-dev
+  libpng-dev
   libgl1-mesa-dri
   libglx-mesa0
   xvfb

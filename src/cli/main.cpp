@@ -7,6 +7,9 @@
 #include "app/katalog_danych.h"
 #include "cli/komunikaty_cli.h"
 #include "cli/polecenia.h"
+#ifdef VIALTOR_RENDER
+#include "cli/render.h"
+#endif
 
 int main(int argc, char** argv) {
   CLI::App app{"Vialtor: pliki układów torów tramwajowych bez edytora"};
@@ -33,6 +36,7 @@ int main(int argc, char** argv) {
     sub->add_option(opis_wyjscia ? "IN" : "FILE", wejscie, opis_wejscia)->required();
     if (opis_wyjscia) sub->add_option("OUT", wyjscie, opis_wyjscia)->required();
     sub->callback([&polecenie, dzialanie] { polecenie = dzialanie; });
+    return sub;
   };
   dodaj("info", "liczby punktów, linii, elementów i zdarzeń, informacje o trasie, długość i geometria",
         "plik .vxm, .vxp lub .txt", nullptr, [&] { return polecenie_info(wejscie, katalog_danych); });
@@ -46,6 +50,20 @@ int main(int argc, char** argv) {
         [&] { return polecenie_export(wejscie, wyjscie, katalog_danych); });
   dodaj("decode", "zawartość pliku symulatora po odwróceniu zaciemnienia", "plik .layout", "plik wynikowy",
         [&] { return polecenie_decode(wejscie, wyjscie); });
+#ifdef VIALTOR_RENDER
+  opcje_obrazu obraz;
+  CLI::App* render = dodaj("render", "obraz układu tak, jak rysuje go widok planu", "plik .vxm, .vxp lub .txt",
+                           "plik .svg lub .png",
+                           [&] { return polecenie_render(wejscie, wyjscie, katalog_danych, obraz); });
+  render->add_option("--width", obraz.szerokosc, "szerokość w pikselach")
+      ->check(CLI::Range(1, MAKS_BOK_OBRAZU))
+      ->capture_default_str();
+  render->add_option("--height", obraz.wysokosc, "wysokość w pikselach")
+      ->check(CLI::Range(1, MAKS_BOK_OBRAZU))
+      ->capture_default_str();
+  render->add_option("--view", obraz.widok, "all (cały układ, jak Pokaż wszystko) albo x,y,skala kamery")
+      ->capture_default_str();
+#endif
 
   try {
     app.parse(argc, argv);

@@ -14,10 +14,7 @@
 #include "io/projekt.h"
 #include "io/zapisywacz.h"
 
-namespace {
-
-// Loads a file into a fresh model; on failure reports it and gives the exit code.
-int wczytaj(const std::string& plik, const std::string& katalog_danych, dokument& model) {
+int wczytaj_do_polecenia(const std::string& plik, const std::string& katalog_danych, dokument& model) {
   const int przed = liczba_wypisanych_komunikatow();
   const wynik_odczytu wynik = wczytaj_model(plik, katalog_danych, model);
   if (wynik.ok) return WYJSCIE_OK;
@@ -26,25 +23,23 @@ int wczytaj(const std::string& plik, const std::string& katalog_danych, dokument
   return wynik.nieznany_format ? WYJSCIE_ODMOWA : WYJSCIE_BLAD;
 }
 
-}  // namespace
-
 int polecenie_info(const std::string& plik, const std::string& katalog_danych) {
   dokument model;
-  if (const int kod = wczytaj(plik, katalog_danych, model)) return kod;
+  if (const int kod = wczytaj_do_polecenia(plik, katalog_danych, model)) return kod;
   std::cout << informacje(model);
   return WYJSCIE_OK;
 }
 
 int polecenie_dump(const std::string& plik, const std::string& katalog_danych) {
   dokument model;
-  if (const int kod = wczytaj(plik, katalog_danych, model)) return kod;
+  if (const int kod = wczytaj_do_polecenia(plik, katalog_danych, model)) return kod;
   std::cout << zrzut_modelu(model).dump() << '\n';
   return WYJSCIE_OK;
 }
 
 int polecenie_check(const std::string& plik, const std::string& katalog_danych) {
   dokument model;
-  if (const int kod = wczytaj(plik, katalog_danych, model)) return kod;
+  if (const int kod = wczytaj_do_polecenia(plik, katalog_danych, model)) return kod;
   std::cout << opis_geometrii(model.tor) << '\n';
   return model.tor.sprawdz_geometrie() ? WYJSCIE_OK : WYJSCIE_ODMOWA;
 }
@@ -56,7 +51,7 @@ int polecenie_convert(const std::string& wejscie, const std::string& wyjscie, co
     return WYJSCIE_BLAD;
   }
   dokument model;
-  if (const int kod = wczytaj(wejscie, katalog_danych, model)) return kod;
+  if (const int kod = wczytaj_do_polecenia(wejscie, katalog_danych, model)) return kod;
   const int przed = liczba_wypisanych_komunikatow();
   const bool zapisano = rodzaj == rodzaj_pliku::projekt ? zapisz_projekt(wyjscie, model.tor, model.trasa)
                                                         : zapisz_txt(wyjscie, model.tor);
@@ -72,7 +67,7 @@ int polecenie_export(const std::string& wejscie, const std::string& wyjscie, con
     return WYJSCIE_BLAD;
   }
   dokument model;
-  if (const int kod = wczytaj(wejscie, katalog_danych, model)) return kod;
+  if (const int kod = wczytaj_do_polecenia(wejscie, katalog_danych, model)) return kod;
   const int przed = liczba_wypisanych_komunikatow();
   switch (eksportuj(wyjscie, model.tor, model.trasa)) {
     case wynik_eksportu::zapisano: return WYJSCIE_OK;

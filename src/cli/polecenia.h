@@ -8,6 +8,11 @@ inline constexpr int WYJSCIE_OK = 0;
 inline constexpr int WYJSCIE_ODMOWA = 1;
 inline constexpr int WYJSCIE_BLAD = 2;
 
+class dokument;
+
+// Loads a file into a fresh model; on failure reports it and gives the exit code.
+int wczytaj_do_polecenia(const std::string& plik, const std::string& katalog_danych, dokument& model);
+
 int polecenie_info(const std::string& plik, const std::string& katalog_danych);
 int polecenie_dump(const std::string& plik, const std::string& katalog_danych);
 int polecenie_check(const std::string& plik, const std::string& katalog_danych);
