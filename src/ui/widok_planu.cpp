@@ -18,14 +18,20 @@ widok_planu::widok_planu(dokument& dok, stan_edytora& stan, QWidget* rodzic)
   setFixedSize(SZEROKOSC_WIDOKU, WYSOKOSC_WIDOKU);
 }
 
-widok_planu::~widok_planu() = default;
+widok_planu::~widok_planu() { zwolnij_gl(); }
 
 void widok_planu::ustaw_obrazy(warstwy_obrazow* obrazy) {
   obrazy_ = obrazy ? obrazy : &bez_obrazow_;
   update();
 }
 
-void widok_planu::zwolnij_gl() { pamiec_.wyczysc(); }
+void widok_planu::zwolnij_gl() {
+  // Before the first frame there is no context, and nothing to delete.
+  if (!isValid()) return;
+  makeCurrent();
+  pamiec_.zwolnij_gl();
+  doneCurrent();
+}
 
 void widok_planu::initializeGL() {
   gl_ = {tekst_gl(GL_VENDOR), tekst_gl(GL_RENDERER), tekst_gl(GL_VERSION), tekst_gl(GL_EXTENSIONS)};

@@ -16,8 +16,8 @@ struct informacje_gl {
 };
 
 // The 1024 x 600 plan view: draws the frame through the OpenGL painter whenever something
-// changed (update()), never in a loop of its own. The layouts come from a picture cache that
-// holds client-side arrays only, so no GL object of the view can outlive its context.
+// changed (update()), never in a loop of its own. The layouts come from a picture cache whose
+// vertex buffers are deleted only with the context current.
 class widok_planu : public QOpenGLWidget {
   Q_OBJECT
  public:
@@ -28,7 +28,8 @@ class widok_planu : public QOpenGLWidget {
 
   // The tiles and pictures under the plan (none until set; the view does not own them).
   void ustaw_obrazy(warstwy_obrazow* obrazy);
-  // At shutdown: gives back what the view keeps for drawing.
+  // Deletes the view's GL buffers and what it keeps for drawing, making its context current for
+  // that (at shutdown, before the window goes; the destructor does it too).
   void zwolnij_gl();
 
  signals:

@@ -16,8 +16,9 @@ class pamiec_planu : public rysownik_ukladow {
  public:
   pamiec_planu(malarz_gl& m, const dokument& dok) : m_(m), dok_(dok) {}
   void rysuj(const w_uklad& u, bool aktywny) override;
-  // Drops what is kept (the memory goes back; the next frame records again).
-  void wyczysc() { pamiec_.clear(); }
+  // Deletes the GL buffers and drops what is kept (the next frame records again): call with
+  // the painter's context current. Left alone, the buffers go with the context.
+  void zwolnij_gl();
 
  private:
   malarz_gl& m_;

@@ -25,6 +25,9 @@ class pamiec_ukladu {
   // the layout is taken as unchanged.
   void rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja);
 
+  // Deletes the GL buffer of the arrays: call with the context current.
+  void zwolnij_gl() { partie_.zwolnij_gl(); }
+
   // Runs recorded so far: what the changes since the first frame cost.
   std::uint64_t nagrania() const { return nagrania_; }
 

@@ -1,6 +1,8 @@
 #include "view/zbieracz_partii.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,8 +14,10 @@ void zbieracz_partii::zacznij(const przeksztalcenie& ekran, double piksel, int g
     for (partia& p : warstwy_[i].partie) {
       p.xyz.clear();
       p.uv.clear();
+      p.wierzcholki = 0;
     }
   ile_warstw_ = 0;
+  wyslane_ = false;
   // Depths step by four units of the buffer from just below the far plane: z = 1 - (k + 1) * krok
   // is exact in float and stays apart from its neighbours after the buffer's rounding.
   // Without a depth buffer the order cannot be kept: one layer, reported unfaithful.
@@ -111,7 +115,42 @@ void zbieracz_partii::czworokat(const double xy[4][2], const double uv[4][2]) {
   }
 }
 
-void zbieracz_partii::rysuj() const {
+void zbieracz_partii::wyslij() {
+  std::size_t ile = 0;
+  for (std::size_t w = 0; w < ile_warstw_; ++w)
+    for (partia& p : warstwy_[w].partie) {
+      p.xyz_w_buforze = ile;
+      p.uv_w_buforze = ile + p.xyz.size();
+      p.wierzcholki = p.xyz.size() / 3;
+      ile += p.xyz.size() + p.uv.size();
+    }
+  if (bufor_ == 0) glGenBuffers(1, &bufor_);
+  glBindBuffer(GL_ARRAY_BUFFER, bufor_);
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(ile * sizeof(float)), nullptr, GL_STATIC_DRAW);
+  for (std::size_t w = 0; w < ile_warstw_; ++w)
+    for (partia& p : warstwy_[w].partie) {
+      glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(p.xyz_w_buforze * sizeof(float)),
+                      static_cast<GLsizeiptr>(p.xyz.size() * sizeof(float)), p.xyz.data());
+      glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(p.uv_w_buforze * sizeof(float)),
+                      static_cast<GLsizeiptr>(p.uv.size() * sizeof(float)), p.uv.data());
+      // The buffer holds them now; the next gathering starts from empty arrays.
+      std::vector<float>().swap(p.xyz);
+      std::vector<float>().swap(p.uv);
+    }
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  wyslane_ = true;
+}
+
+void zbieracz_partii::zwolnij_gl() {
+  if (bufor_ != 0) glDeleteBuffers(1, &bufor_);
+  bufor_ = 0;
+  wyslane_ = false;
+}
+
+void zbieracz_partii::rysuj() {
+  if (!wyslane_) wyslij();
+  auto przesuniecie = [](std::size_t floaty) { return reinterpret_cast<const void*>(floaty * sizeof(float)); };
+  glBindBuffer(GL_ARRAY_BUFFER, bufor_);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
@@ -119,17 +158,17 @@ void zbieracz_partii::rysuj() const {
   for (std::size_t w = 0; w < ile_warstw_; ++w) {
     glClear(GL_DEPTH_BUFFER_BIT);
     for (const partia& p : warstwy_[w].partie) {
-      if (p.xyz.empty()) continue;
+      if (p.wierzcholki == 0) continue;
       const klucz& k = p.k;
       glColor4f(k.rgba[0], k.rgba[1], k.rgba[2], k.rgba[3]);
       if (k.z_tekstura) {
         glBindTexture(GL_TEXTURE_2D, k.tekstura);
         glEnable(GL_TEXTURE_2D);
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        glTexCoordPointer(2, GL_FLOAT, 0, p.uv.data());
+        glTexCoordPointer(2, GL_FLOAT, 0, przesuniecie(p.uv_w_buforze));
       }
-      glVertexPointer(3, GL_FLOAT, 0, p.xyz.data());
-      const GLsizei n = static_cast<GLsizei>(p.xyz.size() / 3);
+      glVertexPointer(3, GL_FLOAT, 0, przesuniecie(p.xyz_w_buforze));
+      const auto n = static_cast<GLsizei>(p.wierzcholki);
       switch (k.r) {
         case rodzaj::punkty:
           glPointSize(k.rozmiar);
@@ -151,4 +190,5 @@ void zbieracz_partii::rysuj() const {
   }
   glDisable(GL_DEPTH_TEST);
   glDisableClientState(GL_VERTEX_ARRAY);
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
 }

@@ -19,8 +19,12 @@ class zbieracz_partii : public malarz_ekranowy {
   void zacznij(const przeksztalcenie& ekran, double piksel, int glebia_bity);
   // The arrays give the picture of the calls drawn in order.
   bool wierny() const { return wierny_; }
-  // Draws the arrays, clearing the depth buffer before each run of depths.
-  void rysuj() const;
+  // Draws the arrays, clearing the depth buffer before each run of depths. The first call after
+  // gathering moves them into a GL buffer, where they stay until the next gathering.
+  void rysuj();
+  // Deletes the GL buffer: call with its context current (the destructor leaves it to the
+  // context, which frees it when it goes).
+  void zwolnij_gl();
 
   void kolor(float r, float g, float b) override { kolor(r, g, b, 1); }
   void kolor(float r, float g, float b, float a) override;
@@ -52,6 +56,8 @@ class zbieracz_partii : public malarz_ekranowy {
     klucz k;
     std::vector<float> xyz;
     std::vector<float> uv;  // quads only
+    // Where the arrays went in the GL buffer, in floats, and how many vertices.
+    std::size_t xyz_w_buforze = 0, uv_w_buforze = 0, wierzcholki = 0;
   };
   // Primitives between two clears of the depth buffer.
   struct warstwa {
@@ -63,7 +69,11 @@ class zbieracz_partii : public malarz_ekranowy {
   partia& partia_dla(rodzaj r);
   void dodaj(partia& p, double x, double y, float z);
 
+  void wyslij();
+
   std::vector<warstwa> warstwy_;
+  unsigned bufor_ = 0;
+  bool wyslane_ = false;
   std::size_t ile_warstw_ = 0;
   std::uint32_t w_warstwie_ = 0;
   std::uint32_t pojemnosc_ = 0;
