@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTest>
+#include <cstdlib>
+
+#include "ui/obrazy_okna.h"
+#include "ui/obrazy_planu.h"
+#include "ui/polecenia_obrazow.h"
+#include "ui/widok_planu.h"
+
+namespace {
+
+// Press over a, the cursor in steps to b, release there: through the real plan widget.
+void ciagnij(okno_obrazow& t, Qt::MouseButton przycisk, double ax, double ay, double bx, double by) {
+  QWidget* plan = t.okno.plan();
+  const QPoint a = t.piksel(ax, ay), b = t.piksel(bx, by);
+  t.nad(ax, ay);
+  QTest::mousePress(plan, przycisk, {}, a);
+  for (int i = 1; i <= 4; ++i) QTest::mouseMove(plan, a + (b - a) * i / 4);
+  QTest::mouseRelease(plan, przycisk, {}, b);
+}
+
+const obrazek& obrazek_0(okno_obrazow& t) { return t.obrazy().zdjecia().obrazki().at(0); }
+
+struct oczekiwany_ruch {
+  double ax, ay;                 // grabbed at
+  double x1, y1, x2, y2;         // after a drag by (5, 3)
+};
+
+}  // namespace
+
+// The body, each edge and each corner, dragged by (5, 3) m in picture mode.
+TEST(MyszZdjec, PrzeciaganieCialaKrawedziINaroznikow) {
+  const oczekiwany_ruch ruchy[] = {
+      {20, 15, 5, 3, 45, 33},  // body
+      {0, 0, 5, 3, 40, 30},    // corner x1 y1
+      {40, 0, 0, 3, 45, 30},   // corner x2 y1
+      {40, 30, 0, 0, 45, 33},  // corner x2 y2
+      {0, 30, 5, 0, 40, 33},   // corner x1 y2
+      {20, 0, 0, 3, 40, 30},   // bottom edge
+      {20, 30, 0, 0, 40, 33},  // top edge
+      {0, 15, 5, 0, 40, 30},   // left edge
+      {40, 15, 0, 0, 45, 30},  // right edge
+  };
+  for (const oczekiwany_ruch& r : ruchy) {
+    okno_obrazow t;
+    t.okno.ustaw_tryb_edycji(TRYB_ZDJECIA);
+    t.jeden_obrazek(0, 0, 40, 30);
+    const widok kamera = t.edytor.kamera;
+    ciagnij(t, Qt::LeftButton, r.ax, r.ay, r.ax + 5, r.ay + 3);
+    const obrazek& o = obrazek_0(t);
+    EXPECT_EQ(o.x1, r.x1) << r.ax << " " << r.ay;
+    EXPECT_EQ(o.y1, r.y1) << r.ax << " " << r.ay;
+    EXPECT_EQ(o.x2, r.x2) << r.ax << " " << r.ay;
+    EXPECT_EQ(o.y2, r.y2) << r.ax << " " << r.ay;
+    EXPECT_EQ(t.edytor.kamera.przes_x, kamera.przes_x);
+  }
+}
+
+// A locked picture stays; the view pans with the cursor instead. Off the pictures the view pans.
+TEST(MyszZdjec, ZablokowanyPrzesuwaWidok) {
+  okno_obrazow t;
+  t.okno.ustaw_tryb_edycji(TRYB_ZDJECIA);
+  t.jeden_obrazek(0, 0, 40, 30);
+  t.obrazy().chwyc(20, 15);
+  t.obrazy().zdjecia().ustaw_zablokowany(true);
+  ciagnij(t, Qt::LeftButton, 20, 15, 25, 18);
+  EXPECT_EQ(obrazek_0(t).x1, 0);
+  EXPECT_EQ(obrazek_0(t).y2, 30);
+  EXPECT_DOUBLE_EQ(t.edytor.kamera.przes_x, -35);
+  EXPECT_DOUBLE_EQ(t.edytor.kamera.przes_y, -22);
+}
+
+// The right button turns the picture grabbed last by the horizontal movement; not when locked.
+TEST(MyszZdjec, PrawyPrzyciskObraca) {
+  okno_obrazow t;
+  t.okno.ustaw_tryb_edycji(TRYB_ZDJECIA);
+  t.jeden_obrazek(0, 0, 40, 30);
+  t.nad(20, 15);
+  QTest::mouseClick(t.okno.plan(), Qt::LeftButton, {}, t.piksel(20, 15));
+  ciagnij(t, Qt::RightButton, 20, 15, 24, 10);
+  EXPECT_DOUBLE_EQ(obrazek_0(t).rotacja, 4);
+  EXPECT_EQ(obrazek_0(t).x1, 0);
+  t.obrazy().zdjecia().ustaw_zablokowany(true);
+  ciagnij(t, Qt::RightButton, 20, 15, 30, 15);
+  EXPECT_DOUBLE_EQ(obrazek_0(t).rotacja, 4);
+}
+
+// Tiles, a picture and track together, against a committed picture. To make it again:
+//   VIALTOR_NOWE_WZORCE=1 xvfb-run -a -s "-screen 0 1280x1024x24"
+//     build/tests/ui/vialtor_testy_obrazow --gtest_filter=ZlotyObraz.*
+TEST(ZlotyObraz, SatkiObrazekITor) {
+  okno_obrazow t;
+  t.okno.polecenia_obrazow_okna().wczytaj_domyslne();
+  zbuduj_luk(t.dok.tor);
+  t.edytor.kamera.skala = 0.01;
+  t.edytor.kamera.przes_x = -50;
+  t.edytor.kamera.przes_y = -40;
+  t.czekaj_na_satki();
+  const QImage obraz = t.okno.plan()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+  const QString wzorzec = QString(VIALTOR_ZRODLA) + "/tests/ui/wzorce/satki_obrazek_tor.png";
+  if (std::getenv("VIALTOR_NOWE_WZORCE")) {
+    ASSERT_TRUE(obraz.save(wzorzec));
+  }
+  const QImage oczekiwany = QImage(wzorzec).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(oczekiwany.size(), obraz.size());
+  // JPEG decoding and llvmpipe's filtering may move a channel by a few levels.
+  int rozne = 0;
+  for (int y = 0; y < obraz.height(); ++y) {
+    for (int x = 0; x < obraz.width(); ++x) {
+      const QRgb a = obraz.pixel(x, y), b = oczekiwany.pixel(x, y);
+      if (std::abs(qRed(a) - qRed(b)) > 8 || std::abs(qGreen(a) - qGreen(b)) > 8 ||
+          std::abs(qBlue(a) - qBlue(b)) > 8)
+        ++rozne;
+    }
+  }
+  EXPECT_LT(rozne, obraz.width() * obraz.height() / 500);
+}

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include "app/stan.h"
+#include "imagery/plik_cor.h"
+#include "io/gz_plik.h"
+#include "support/katalog_tymczasowy.h"
+#include "ui/obrazy_okna.h"
+#include "ui/obrazy_planu.h"
+#include "ui/panel_ladowania.h"
+#include "ui/panel_satek.h"
+#include "ui/panel_zdjec.h"
+#include "ui/polecenia_obrazow.h"
+#include "ui/widok_planu.h"
+
+namespace {
+
+const obrazek& pierwszy(okno_obrazow& t) { return t.obrazy().zdjecia().obrazki().at(0); }
+
+void wybierz(okno_obrazow& t, double x, double y) {
+  t.obrazy().chwyc(x, y);
+  ASSERT_GE(t.obrazy().zdjecia().wybrany(), 0);
+}
+
+}  // namespace
+
+// Every control of the pictures panel acts on the chosen picture; none of them on no choice.
+TEST(PanelZdjec, KontrolkiNaWybranymObrazku) {
+  okno_obrazow t;
+  t.okno.ustaw_tryb_edycji(TRYB_ZDJECIA);
+  panel_zdjec* p = t.okno.zdjec();
+  t.jeden_obrazek(0, 0, 40, 30);
+
+  // Nothing chosen yet: the buttons change nothing.
+  QTest::mouseClick(p->odbij_x, Qt::LeftButton);
+  EXPECT_EQ(pierwszy(t).x1, 0);
+
+  wybierz(t, 20, 15);
+  QTest::mouseClick(p->odbij_x, Qt::LeftButton);
+  QTest::mouseClick(p->odbij_y, Qt::LeftButton);
+  EXPECT_EQ(pierwszy(t).x1, 40);
+  EXPECT_EQ(pierwszy(t).x2, 0);
+  EXPECT_EQ(pierwszy(t).y1, 30);
+  QTest::mouseClick(p->zamien_xy, Qt::LeftButton);
+  EXPECT_TRUE(pierwszy(t).zamien_xy);
+  t.obrazy().obroc(12);
+  QTest::mouseClick(p->kasuj_rotacje, Qt::LeftButton);
+  EXPECT_EQ(pierwszy(t).rotacja, 0);
+  p->suwak_przezroczystosci->setValue(20);
+  EXPECT_DOUBLE_EQ(pierwszy(t).przezroczystosc, 0.5);
+  p->widoczny->setChecked(false);
+  EXPECT_FALSE(pierwszy(t).widoczny);
+  p->zablokowany->setChecked(true);
+  EXPECT_TRUE(pierwszy(t).zablokowany);
+  p->biale_linie->setChecked(true);
+  EXPECT_TRUE(stan.rysowanie.biale_linie);
+  p->biale_linie->setChecked(false);
+
+  // The hit test shows the chosen picture's flags; a miss hides them.
+  t.obrazy().chwyc(500, 500);
+  EXPECT_TRUE(p->widoczny->isHidden());
+  wybierz(t, 20, 15);
+  EXPECT_FALSE(p->widoczny->isHidden());
+  EXPECT_FALSE(p->widoczny->isChecked());
+  EXPECT_TRUE(p->zablokowany->isChecked());
+}
+
+TEST(PanelZdjec, NaWierzchIPodSpod) {
+  okno_obrazow t;
+  std::vector<obrazek> dwa(2);
+  dwa[0].sciezka = "dol", dwa[0].x2 = 10, dwa[0].y2 = 10;
+  dwa[1].sciezka = "gora", dwa[1].x1 = 20, dwa[1].x2 = 30, dwa[1].y2 = 10;
+  t.obrazy().z_kontekstem([&] { t.obrazy().zdjecia().zastap(std::move(dwa)); });
+  wybierz(t, 5, 5);
+  QTest::mouseClick(t.okno.zdjec()->na_wierzch, Qt::LeftButton);
+  EXPECT_EQ(t.obrazy().zdjecia().obrazki().back().sciezka, "dol");
+  QTest::mouseClick(t.okno.zdjec()->pod_spod, Qt::LeftButton);
+  EXPECT_EQ(pierwszy(t).sciezka, "dol");
+}
+
+// The blinking timer runs only while "Migający" is checked; each switch-on starts the cycle anew.
+TEST(PanelZdjec, MiganieTylkoGdyZaznaczone) {
+  okno_obrazow t;
+  t.jeden_obrazek(0, 0, 40, 30);
+  QCheckBox* migajacy = t.okno.zdjec()->migajacy;
+  EXPECT_FALSE(t.obrazy().timer_migania_aktywny());
+  migajacy->setChecked(true);
+  EXPECT_TRUE(t.obrazy().timer_migania_aktywny());
+  EXPECT_FALSE(t.obrazy().zdjecia().ukryte_przez_miganie());
+  QTest::qWait(120);
+  EXPECT_TRUE(t.obrazy().zdjecia().ukryte_przez_miganie());
+  migajacy->setChecked(false);
+  EXPECT_FALSE(t.obrazy().timer_migania_aktywny());
+  EXPECT_FALSE(t.obrazy().zdjecia().ukryte_przez_miganie());
+  migajacy->setChecked(true);
+  EXPECT_FALSE(t.obrazy().zdjecia().ukryte_przez_miganie());
+  migajacy->setChecked(false);
+}
+
+// Cancelled dialogs are told apart from chosen files: message 8, the log line, nothing used.
+TEST(PanelZdjec, AnulowaneOknaPlikow) {
+  okno_obrazow t;
+  t.jeden_obrazek(0, 0, 40, 30);
+  QTest::mouseClick(t.okno.zdjec()->dodaj_z_pliku, Qt::LeftButton);
+  QTest::mouseClick(t.okno.zdjec()->wczytaj_calosc, Qt::LeftButton);
+  QTest::mouseClick(t.okno.zdjec()->zapisz_calosc, Qt::LeftButton);
+  QTest::mouseClick(t.okno.satek()->wczytaj, Qt::LeftButton);
+  QTest::mouseClick(t.okno.satek()->zapisz, Qt::LeftButton);
+  EXPECT_EQ(t.komunikaty.kody, std::vector<unsigned>(5, KOM_PLIK_NIE_ISTNIEJE));
+  EXPECT_EQ(t.wzory, (QStringList{"*.bmp *.jpg", "*.pcr", "*.pcr", "*.cor", "*.cor"}));
+  for (const char* linia : {"pic-coords load: brak pliku!\n", "pic-coords save: brak pliku!\n",
+                            "sat-coords load: brak pliku!\n", "sat-coords save: brak pliku!\n"})
+    EXPECT_NE(t.log.tresc().find(linia), std::string::npos) << linia;
+  EXPECT_EQ(t.obrazy().zdjecia().obrazki().size(), 1u);
+}
+
+// A corrupt image or picture file leaves the pictures on screen and the program going.
+TEST(PanelZdjec, UszkodzonePlikiNieRuszajaObrazkow) {
+  okno_obrazow t;
+  katalog_tymczasowy k;
+  t.jeden_obrazek(0, 0, 40, 30);
+  const std::string jpg = k.plik("zly.jpg"), pcr = k.plik("zly.pcr");
+  zapisz_bajty(jpg, std::string("\xff\xd8\xff\xe0 to nie jest obraz", 22));
+  zapisz_gz(pcr, std::vector<std::uint8_t>{0, 0, 0, 0, 0x82, 0x05, 0, 0, 0xff, 0xff, 0xff, 0x7f});
+
+  t.pliki = {jpg, pcr};
+  QTest::mouseClick(t.okno.zdjec()->dodaj_z_pliku, Qt::LeftButton);
+  ASSERT_EQ(t.obrazy().zdjecia().obrazki().size(), 2u);
+  EXPECT_EQ(pierwszy(t).tekstura, 0u);  // drawn untextured
+  QTest::mouseClick(t.okno.zdjec()->wczytaj_calosc, Qt::LeftButton);
+  ASSERT_EQ(t.obrazy().zdjecia().obrazki().size(), 2u);
+  EXPECT_EQ(t.obrazy().zdjecia().obrazki()[1].x2, 40);
+  EXPECT_EQ(t.komunikaty.kody.back(), KOM_TEKST);
+  t.okno.plan()->grabFramebuffer();  // still draws
+}
+
+TEST(PanelZdjec, ZapisIWczytanieCalosci) {
+  okno_obrazow t;
+  katalog_tymczasowy k;
+  t.jeden_obrazek(1, 2, 3, 4);
+  t.pliki = {k.plik("a.pcr"), k.plik("a.pcr")};
+  QTest::mouseClick(t.okno.zdjec()->zapisz_calosc, Qt::LeftButton);
+  t.jeden_obrazek(10, 20, 30, 40);
+  QTest::mouseClick(t.okno.zdjec()->wczytaj_calosc, Qt::LeftButton);
+  ASSERT_EQ(t.obrazy().zdjecia().obrazki().size(), 1u);
+  EXPECT_EQ(pierwszy(t).x1, 1);
+  EXPECT_EQ(pierwszy(t).y2, 4);
+  EXPECT_TRUE(t.komunikaty.kody.empty());
+}
+
+// The tile panel: the check box shows its controls and the tiles, the slider their opacity, the
+// boxes a new origin; bad values and files change nothing.
+TEST(PanelSatek, KontrolkiIWspolrzedne) {
+  okno_obrazow t;
+  katalog_tymczasowy k;
+  t.okno.menu().ortofotomapa->trigger();
+  panel_satek* p = t.okno.satek();
+  ASSERT_TRUE(p->isVisible());
+  EXPECT_EQ(p->pole_x->text(), "4780");
+  EXPECT_TRUE(p->wczytaj->isHidden());
+  p->ortofotomapa->setChecked(true);
+  EXPECT_FALSE(p->wczytaj->isHidden());
+  EXPECT_TRUE(t.obrazy().satki_widoczne());
+  p->suwak_przezroczystosci->setValue(10);
+  EXPECT_DOUBLE_EQ(t.obrazy().przezroczystosc_satek(), 0.25);
+
+  p->pole_x->setText("-3");
+  p->pole_y->setText("12345.7");
+  QTest::mouseClick(p->aktualizuj_wspolrzedne, Qt::LeftButton);
+  EXPECT_EQ(t.obrazy().satki_mapy().kolumna_poczatku(), -3);
+  EXPECT_EQ(t.obrazy().satki_mapy().wiersz_poczatku(), 12345);
+  for (const char* zla : {"1e300", "nan", "-inf"}) {
+    p->pole_x->setText(zla);
+    QTest::mouseClick(p->aktualizuj_wspolrzedne, Qt::LeftButton);
+    EXPECT_EQ(t.obrazy().satki_mapy().kolumna_poczatku(), -3) << zla;
+    EXPECT_EQ(p->pole_x->text(), "-3") << zla;
+    EXPECT_EQ(t.komunikaty.kody.back(), KOM_PUSTY) << zla;
+  }
+
+  // Saved, changed, read back: origin and camera as they were.
+  const widok przed = t.edytor.kamera;
+  t.pliki = {k.plik("a.cor")};
+  QTest::mouseClick(p->zapisz, Qt::LeftButton);
+  p->pole_x->setText("7");
+  QTest::mouseClick(p->aktualizuj_wspolrzedne, Qt::LeftButton);
+  t.edytor.kamera.skala = 0.5;
+  t.pliki = {k.plik("a.cor")};
+  QTest::mouseClick(p->wczytaj, Qt::LeftButton);
+  EXPECT_EQ(t.obrazy().satki_mapy().kolumna_poczatku(), -3);
+  EXPECT_EQ(t.edytor.kamera.skala, przed.skala);
+  EXPECT_EQ(p->pole_x->text(), "-3");
+
+  // A short file and one with a zoom of 0: message 0, nothing changes.
+  wspolrzedne_satek zero{1, 2, 3, 4, 0};
+  zapisz_gz(k.plik("zero.cor"), koduj_cor(zero));
+  zapisz_gz(k.plik("krotki.cor"), std::vector<std::uint8_t>(31, 1));
+  const std::size_t komunikaty = t.komunikaty.kody.size();
+  t.pliki = {k.plik("zero.cor"), k.plik("krotki.cor")};
+  QTest::mouseClick(p->wczytaj, Qt::LeftButton);
+  QTest::mouseClick(p->wczytaj, Qt::LeftButton);
+  EXPECT_EQ(t.komunikaty.kody.size(), komunikaty + 2);
+  EXPECT_EQ(t.komunikaty.kody.back(), KOM_PUSTY);
+  EXPECT_EQ(t.obrazy().satki_mapy().kolumna_poczatku(), -3);
+  EXPECT_EQ(t.edytor.kamera.skala, przed.skala);
+
+  QTest::mouseClick(p->zamknij, Qt::LeftButton);
+  EXPECT_FALSE(p->isVisible());
+}
+
+// Tiles come as they are decoded; the loading panel shows the count meanwhile and goes after.
+TEST(PanelSatek, DomyslneWspolrzedneIPostepLadowania) {
+  okno_obrazow t;
+  t.okno.polecenia_obrazow_okna().wczytaj_domyslne();
+  EXPECT_TRUE(t.okno.satek()->ortofotomapa->isChecked());
+  EXPECT_EQ(t.edytor.kamera.skala, 0.006);
+  ASSERT_EQ(t.obrazy().zdjecia().obrazki().size(), 1u);
+  t.okno.plan()->grabFramebuffer();
+  EXPECT_TRUE(t.okno.ladowania()->isVisible());
+  const int w_widoku = t.obrazy().satki_mapy().postep_ladowania().wszystkie;
+  EXPECT_GT(w_widoku, 1);
+  EXPECT_EQ(t.okno.ladowania()->wszystkie->text(), QString::number(w_widoku));
+  t.czekaj_na_satki();
+  EXPECT_FALSE(t.okno.ladowania()->isVisible());
+  // The bundled set covers the whole default view.
+  EXPECT_EQ(t.obrazy().satki_mapy().liczba_tekstur(), static_cast<std::size_t>(w_widoku));
+
+  // Clearing the pictures: then message 7 when none are left.
+  t.okno.menu().wyczysc_zdjecia->trigger();
+  EXPECT_TRUE(t.obrazy().zdjecia().obrazki().empty());
+  t.okno.menu().wyczysc_zdjecia->trigger();
+  EXPECT_EQ(t.komunikaty.kody, std::vector<unsigned>{KOM_RYSUNKI_USUNIETE});
+}
