@@ -4,7 +4,14 @@ dokument::dokument() { historia_.zacznij(tor, trasa, true); }
 
 std::optional<krok_historii> dokument::zmiana() {
   ++wersja_;
-  return historia_.zatwierdz(tor, trasa);
+  std::optional<krok_historii> krok = historia_.zatwierdz(tor, trasa);
+  if (krok && odbiorca_) odbiorca_->krok(*krok);
+  return krok;
+}
+
+void dokument::zacznij_historie(bool zgodny) {
+  historia_.zacznij(tor, trasa, zgodny);
+  if (odbiorca_) odbiorca_->nowa_historia();
 }
 
 bool dokument::cofnij(const krok_historii& krok) {
@@ -20,20 +27,20 @@ bool dokument::ponow(const krok_historii& krok) {
 }
 
 void dokument::zgodny_z_plikiem(const std::string& sciezka) {
-  if (!historia_.zgodna(tor, trasa)) historia_.zacznij(tor, trasa, true);
+  if (!historia_.zgodna(tor, trasa)) zacznij_historie(true);
   historia_.oznacz_zapisany();
   plik_ = sciezka;
   ++wersja_;
 }
 
 void dokument::nowy() {
-  historia_.zacznij(tor, trasa, true);
+  zacznij_historie(true);
   plik_.clear();
   ++wersja_;
 }
 
 void dokument::zaimportowany() {
-  historia_.zacznij(tor, trasa, false);
+  zacznij_historie(false);
   plik_.clear();
   ++wersja_;
 }

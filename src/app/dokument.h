@@ -10,6 +10,15 @@
 #include "track/siec.h"
 #include "track/tor.h"
 
+// Who keeps the steps of the undo history in the editor: told of each step an edit makes and
+// of each new history, which leaves the steps kept so far without a state to apply to.
+class odbiorca_krokow {
+ public:
+  virtual ~odbiorca_krokow() = default;
+  virtual void krok(const krok_historii& krok) = 0;
+  virtual void nowa_historia() = 0;
+};
+
 // The open document that the editor and the CLI work on: the track layout with its template
 // library, the catenary layout, the route information, the file it came from, its undo
 // history and whether it has changed since it was last loaded or saved.
@@ -29,8 +38,8 @@ class dokument {
 
   // One edit is finished: the layout, its elements, events or the route information changed.
   // Returns the edit as one step of the undo history, none when no saved record changed (a
-  // refused edit). The undo stack keeps the step and hands it to cofnij and ponow; a drag or
-  // a rotation calls this once, at the release.
+  // refused edit); the receiver, when one is set, is told of it too. Whoever keeps the step
+  // hands it to cofnij and ponow; a drag or a rotation calls this once, at the release.
   std::optional<krok_historii> zmiana();
   // Undo of the step that led to the current state, redo of the step that leads from it: the
   // layout's project record and the route information come back to the last bit. A step that
@@ -47,11 +56,18 @@ class dokument {
   // Imported from another form: no project file, unsaved, a new history.
   void zaimportowany();
 
+  // The editor's undo stack (none in headless use); it hears of steps and new histories
+  // whichever path of the editor made them.
+  void ustaw_odbiorce(odbiorca_krokow* odbiorca) { odbiorca_ = odbiorca; }
+
   // Memory of the state the history compares edits with (the steps are the stack's).
   std::size_t pamiec_historii() const { return historia_.pamiec_stanu(); }
 
  private:
+  void zacznij_historie(bool zgodny_z_plikiem);
+
   std::string plik_;
   historia historia_;
+  odbiorca_krokow* odbiorca_ = nullptr;
   std::uint64_t wersja_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "io/projekt.h"
 
+#include <utility>
+
 #include "app/komunikaty.h"
 #include "app/log.h"
 #include "io/strumien_rekordow.h"
@@ -32,12 +34,16 @@ wynik_odczytu dodaj_do_projektu(const std::string& sciezka, tor_uklad& tor) {
   });
 }
 
-bool zapisz_projekt(const std::string& sciezka, const tor_uklad& tor, const trasa_info& trasa) {
+std::vector<std::uint8_t> rekordy_projektu(const tor_uklad& tor, const trasa_info& trasa) {
   pisarz_rekordow s;
   tor.zapisz(s);
   zapisz_trase(s, trasa);
   for (int i = 0; i < ZERA_NA_KONCU; ++i) s.int32(0);
-  return zapisz_plik_polecenia(sciezka, postac_pliku::gzip, s.dane());
+  return std::move(s.dane());
+}
+
+bool zapisz_projekt(const std::string& sciezka, const tor_uklad& tor, const trasa_info& trasa) {
+  return zapisz_plik_polecenia(sciezka, postac_pliku::gzip, rekordy_projektu(tor, trasa));
 }
 
 void brak_pliku_do_wczytania() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/stan.h"
 #include "io/polecenia_plikow.h"
@@ -16,6 +18,8 @@ wynik_odczytu wczytaj_projekt(const std::string& sciezka, tor_uklad& tor, trasa_
 // "&Dodaj do projeku": appends the file's layout, joined to nothing; the route information of
 // the file is not read.
 wynik_odczytu dodaj_do_projektu(const std::string& sciezka, tor_uklad& tor);
+// The uncompressed content of a project file holding the layout and the route information.
+std::vector<std::uint8_t> rekordy_projektu(const tor_uklad& tor, const trasa_info& trasa);
 // "&Zapisz projekt".
 bool zapisz_projekt(const std::string& sciezka, const tor_uklad& tor, const trasa_info& trasa);
 
