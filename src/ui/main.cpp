@@ -6,6 +6,7 @@
 
 #include "app/dokument.h"
 #include "app/log.h"
+#include "ui/autozapis.h"
 #include "ui/okno_glowne.h"
 #include "ui/uruchomienie.h"
 #include "ui/widok_planu.h"
@@ -25,6 +26,12 @@ int main(int argc, char** argv) {
   dokument dok;
   stan_edytora edytor;
   auto okno = std::make_unique<okno_glowne>(dok, edytor, katalog_danych);
+  // A picture run leaves the recovery copy of an editing run alone.
+  std::unique_ptr<autozapis> kopia;
+  if (opcje.zrzut.empty()) {
+    kopia = std::make_unique<autozapis>(dok, katalog_autozapisu(), opcje.autozapis_ms.value_or(autozapis::ODSTEP_MS));
+    podlacz_autozapis(*okno, dok, *kopia);
+  }
   if (!opcje.zrzut.empty()) {
     // Nobody is there to close a message box: messages go to stderr.
     okno->pytania().pokaz = [](QWidget*, const QString& tekst) {
@@ -37,13 +44,19 @@ int main(int argc, char** argv) {
         po_utworzeniu_kontekstu(*okno, dok, katalog_danych);
         // From the event loop, not from inside the context's set-up: opening may show a message.
         QTimer::singleShot(0, okno.get(), [&] {
-          if (!opcje.plik.empty()) otworz_z_wiersza_polecen(*okno, opcje.plik);
+          const bool odzyskany = kopia && zaproponuj_odzyskanie(*okno, dok, *kopia);
+          // Restored work is not given up for the named file without asking.
+          if (!opcje.plik.empty() && (!odzyskany || okno->pliki().mozna_porzucic()))
+            otworz_z_wiersza_polecen(*okno, opcje.plik);
           if (!opcje.zrzut.empty()) zrzut_po_klatce(*okno, QString::fromStdString(opcje.zrzut));
         });
       },
       Qt::SingleShotConnection);
   okno->show();
   const int kod = aplikacja.exec();
+  // A clean exit: nothing is left to recover.
+  if (kopia) kopia->usun();
+  kopia.reset();
   zamknij_program(std::move(okno), dok);
   return kod;
 }

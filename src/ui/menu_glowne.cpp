@@ -47,6 +47,13 @@ menu_glowne zbuduj_menu(QMenuBar* pasek) {
   m.zaznacz_wszystko = pozycja(edycja, "zaznacz_wszystko", "&Zaznacz wszystko");
   m.odznacz_wszystko = pozycja(edycja, "odznacz_wszystko", "&Odznacz wszystko");
   m.odwroc_zaznaczenie = pozycja(edycja, "odwroc_zaznaczenie", "&Odwróć zaznaczenie");
+  edycja->addSeparator();
+  m.cofnij = pozycja(edycja, "cofnij", "&Cofnij");
+  m.cofnij->setShortcut(QKeySequence::Undo);
+  m.cofnij->setEnabled(false);
+  m.ponow = pozycja(edycja, "ponow", "&Ponów");
+  m.ponow->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  m.ponow->setEnabled(false);
 
   QMenu* narzedzia = pasek->addMenu("&Narzedzia");
   m.ustaw_rownolegle = pozycja(narzedzia, "ustaw_rownolegle", "&Ustaw równolegle do zaznaczonego odcinka");

@@ -28,6 +28,8 @@ struct menu_glowne {
   QAction* zaznacz_wszystko;
   QAction* odznacz_wszystko;
   QAction* odwroc_zaznaczenie;
+  QAction* cofnij;
+  QAction* ponow;
   // "&Narzedzia"
   QAction* ustaw_rownolegle;
   // "&Widok"
@@ -35,5 +37,6 @@ struct menu_glowne {
   QAction* pokaz_zaznaczone;
 };
 
-// Builds the popups, items and separators in their order; "&Tory" starts greyed (track mode).
+// Builds the popups, items and separators in their order; "&Tory" starts greyed (track mode),
+// and so do undo and redo (nothing to take back yet).
 menu_glowne zbuduj_menu(QMenuBar* pasek);

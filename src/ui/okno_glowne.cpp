@@ -19,6 +19,7 @@
 #include "ui/panel_torow.h"
 #include "ui/panel_zdjec.h"
 #include "ui/polecenia_obrazow.h"
+#include "ui/stos_cofania.h"
 #include "ui/widok_planu.h"
 #include "view/stan_edytora.h"
 
@@ -41,6 +42,7 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   setFont(czcionka);
 
   menu_ = zbuduj_menu(menuBar());
+  cofanie_ = std::make_unique<stos_cofania>(dok_);
 
   obszar_ = new QWidget(this);
   obszar_->setObjectName("obszar");
@@ -114,6 +116,10 @@ void okno_glowne::polacz_menu() {
   pod(menu_.ustaw_rownolegle, [this] { ustaw_rownolegle(); });
   pod(menu_.pokaz_wszystko, [this] { pokaz_wszystko(); });
   pod(menu_.pokaz_zaznaczone, [this] { pokaz_zaznaczone(); });
+  pod(menu_.cofnij, [this] { cofnij(); });
+  pod(menu_.ponow, [this] { ponow(); });
+  connect(&cofanie_->stos(), &QUndoStack::canUndoChanged, menu_.cofnij, &QAction::setEnabled);
+  connect(&cofanie_->stos(), &QUndoStack::canRedoChanged, menu_.ponow, &QAction::setEnabled);
 }
 
 void okno_glowne::polecenie_pliku(void (pliki_projektu::*polecenie)()) {
@@ -240,6 +246,19 @@ void okno_glowne::pokaz_wszystko() {
 
 void okno_glowne::pokaz_zaznaczone() {
   ustaw_kadr(edytor_.kamera, dok_.tor.pokaz_zaznaczone());
+  odswiez();
+}
+
+void okno_glowne::cofnij() {
+  // A drag or a rotation becomes a step at its release; until then there is none to go back over.
+  if (edytor_.mysz.lewy_wcisniety || edytor_.mysz.obrot_aktywny) return;
+  cofanie_->cofnij();
+  odswiez();
+}
+
+void okno_glowne::ponow() {
+  if (edytor_.mysz.lewy_wcisniety || edytor_.mysz.obrot_aktywny) return;
+  cofanie_->ponow();
   odswiez();
 }
 

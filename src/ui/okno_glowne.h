@@ -20,6 +20,7 @@ class panel_satek;
 class okno_trasy;
 class panel_ladowania;
 class klawisze_planu;
+class stos_cofania;
 class obrazy_planu;
 class polecenia_obrazow;
 
@@ -42,6 +43,7 @@ class okno_glowne : public QMainWindow {
   okno_trasy* trasy() const { return trasy_; }
   panel_ladowania* ladowania() const { return ladowania_; }
   const klawisze_planu& klawisze() const { return *klawisze_; }
+  stos_cofania& cofanie() const { return *cofanie_; }
   obrazy_planu& obrazy() const { return *obrazy_; }
   polecenia_obrazow& polecenia_obrazow_okna() const { return *polecenia_obrazow_; }
 
@@ -58,6 +60,9 @@ class okno_glowne : public QMainWindow {
   void ustaw_rownolegle();
   void pokaz_wszystko();
   void pokaz_zaznaczone();
+  // Back over the last edit and forward again; the panels and the plan show the result.
+  void cofnij();
+  void ponow();
 
   // Something drawn changed (camera, selection, a mode): redraw.
   void odswiez();
@@ -92,6 +97,7 @@ class okno_glowne : public QMainWindow {
   okno_trasy* trasy_;
   panel_ladowania* ladowania_;
   std::unique_ptr<klawisze_planu> klawisze_;
+  std::unique_ptr<stos_cofania> cofanie_;
   std::unique_ptr<obrazy_planu> obrazy_;
   polecenia_obrazow* polecenia_obrazow_;
 };

@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QSurfaceFormat>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 #include "app/dokument.h"
@@ -20,12 +22,24 @@ opcje_uruchomienia czytaj_wiersz_polecen(const QStringList& argumenty) {
   const QCommandLineOption zrzut("zrzut", "Po pierwszej klatce zapisuje obraz okna jako PNG i kończy pracę.",
                                  "OBRAZ.png");
   parser.addOption(zrzut);
+  const QCommandLineOption autozapis("autozapis", "Odstęp kopii niezapisanych zmian w milisekundach (zwykle 2 minuty).",
+                                     "MS");
+  parser.addOption(autozapis);
   parser.addPositionalArgument("PLIK", "Projekt (.vxm), projekt 0.945b (.vxp) lub postać tekstowa (.txt).",
                                "[PLIK]");
   parser.process(argumenty);
   opcje_uruchomienia o;
   if (!parser.positionalArguments().isEmpty()) o.plik = parser.positionalArguments().first().toStdString();
   o.zrzut = parser.value(zrzut).toStdString();
+  if (parser.isSet(autozapis)) {
+    bool liczba = false;
+    const int ms = parser.value(autozapis).toInt(&liczba);
+    if (!liczba || ms <= 0) {
+      std::fprintf(stderr, "--autozapis: oczekiwano dodatniej liczby milisekund\n");
+      std::exit(1);
+    }
+    o.autozapis_ms = ms;
+  }
   return o;
 }
 

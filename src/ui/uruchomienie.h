@@ -2,16 +2,19 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <string>
 
 class dokument;
 class okno_glowne;
 
-// What the command line asks for: a file to open after start-up, and a picture of the window to
-// write after the first frame (then the program ends).
+// What the command line asks for: a file to open after start-up, a picture of the window to
+// write after the first frame (then the program ends), and the interval of the recovery copy
+// when not the usual one.
 struct opcje_uruchomienia {
   std::string plik;
   std::string zrzut;
+  std::optional<int> autozapis_ms;
 };
 
 // Reads the command line; --help and unknown options print and end the program.
