@@ -53,6 +53,8 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   plan_ = new widok_planu(dok, edytor, obszar_);
   plan_->setObjectName("plan");
   plan_->move(0, 0);
+  // A click on the plan takes the keys back from an edit box.
+  plan_->setFocusPolicy(Qt::ClickFocus);
   torow_ = new panel_torow(obszar_);
   prawy_ = new panel_prawy(obszar_);
   zdjec_ = new panel_zdjec(obszar_);

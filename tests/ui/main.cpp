@@ -7,11 +7,13 @@
 
 // The window tests share one application, made as the editor makes it.
 int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  // Listing the tests happens at build time, where there may be no display.
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   // Closing a tested window must not end anything.
   QApplication::setQuitOnLastWindowClosed(false);
-  testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
