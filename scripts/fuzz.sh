@@ -40,7 +40,7 @@ for cel in "${cele[@]}"; do
   echo "== $cel: ${sekundy} s"
   rc=0
   # stdout of the target closed: the picture readers print a line for every file.
-  "$program" -max_total_time="$sekundy" -timeout=10 -print_final_stats=1 -close_fd_mask=1 \
+  "$program" -max_total_time="$sekundy" -timeout=60 -print_final_stats=1 -close_fd_mask=1 \
     -artifact_prefix="$znaleziska/" "$korpus" "$budowa/fuzz/ziarna/$cel" >"$log" 2>&1 || rc=$?
   wykonania=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   znalezione=0
