@@ -54,6 +54,7 @@ void autozapis::zapisz_jesli_trzeba() {
     return;
   }
   kopia_.zacznij(sciezka_, dok_.tor, dok_.trasa);
+  pisana_ = true;
   wersja_kopii_ = dok_.wersja();
   edycje_ = 0;
 }
@@ -63,6 +64,10 @@ void autozapis::usun() {
   czekaj();
   std::remove(sciezka_.c_str());
   edycje_ = 0;
+}
+
+void autozapis::zakoncz() {
+  if (pisana_) usun();
 }
 
 void autozapis::czekaj() { zapisz_blad(kopia_.czekaj()); }

@@ -32,8 +32,11 @@ class autozapis : public QObject {
   void po_edycji();
   // A copy now when the layout has changes that neither a save nor the last copy holds.
   void zapisz_jesli_trzeba();
-  // After a save and at a clean exit: nothing to recover; a copy under way finishes first.
+  // After a save: nothing to recover; a copy under way finishes first.
   void usun();
+  // At a clean exit: this run's copy is removed; a copy of an earlier run that was refused at
+  // start-up stays until this run writes one of its own.
+  void zakoncz();
   // Waits for a copy under way (exit, tests).
   void czekaj();
 
@@ -44,6 +47,7 @@ class autozapis : public QObject {
   std::string sciezka_;
   QTimer zegar_;
   int edycje_ = 0;
+  bool pisana_ = false;  // this run has written the copy
   // The document's version the last copy holds.
   std::uint64_t wersja_kopii_ = 0;
   kopia_w_tle kopia_;

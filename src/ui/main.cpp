@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   okno->show();
   const int kod = aplikacja.exec();
   // A clean exit: nothing is left to recover.
-  if (kopia) kopia->usun();
+  if (kopia) kopia->zakoncz();
   kopia.reset();
   zamknij_program(std::move(okno), dok);
   return kod;

@@ -93,7 +93,7 @@ TEST(Autozapis, ZapisIWyjscieUsuwajaKopie) {
   kopia.zapisz_jesli_trzeba();
   kopia.czekaj();
   ASSERT_TRUE(jest(kopia.sciezka()));
-  kopia.usun();
+  kopia.zakoncz();
   EXPECT_FALSE(jest(kopia.sciezka()));
 }
 
@@ -159,6 +159,15 @@ TEST(Autozapis, OdrzuconaPropozycjaZostawiaPlik) {
   EXPECT_TRUE(pytanie.contains(QDate::currentDate().toString("dd.MM.yyyy"))) << pytanie.toStdString();
   EXPECT_EQ(rekord(t.dok), pusty);
   EXPECT_TRUE(jest(kopia.sciezka()));
+  kopia.zakoncz();
+  EXPECT_TRUE(jest(kopia.sciezka())) << "a clean exit without a copy of its own keeps the refused one";
+
+  edytuj(t.dok, 10);
+  kopia.zapisz_jesli_trzeba();
+  kopia.czekaj();
+  EXPECT_EQ(wczytaj_gz(kopia.sciezka()), rekord(t.dok)) << "the next copy replaces it";
+  kopia.zakoncz();
+  EXPECT_FALSE(jest(kopia.sciezka()));
 }
 
 // The editor itself, left with unsaved work and killed: the next start offers the copy, and Tak
