@@ -90,7 +90,7 @@ std::string obraz_svg(const dokument& dok, stan_edytora& edytor, const std::stri
   warstwy_obrazow bez_obrazow;
   rysuj_klatke(m, dok, edytor, bez_obrazow, wprost);
   stan.tekstura_zdarzen = 0;
-  return m.dokument();
+  return m.zamknij();
 }
 
 }  // namespace

@@ -25,28 +25,28 @@ void dopisz_liczbe(std::string& s, double v, int miejsca = 2) {
 
 }  // namespace
 
-malarz_svg::malarz_svg(int szerokosc, int wysokosc) : szerokosc_(szerokosc), wysokosc_(wysokosc) {}
-
-void malarz_svg::obraz_tekstury(unsigned id, std::string href) { obrazy_[id] = std::move(href); }
-
-std::string malarz_svg::dokument() const {
-  std::string d = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                  "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"" +
-                  std::to_string(szerokosc_) + "\" height=\"" + std::to_string(wysokosc_) + "\" viewBox=\"0 0 " +
-                  std::to_string(szerokosc_) + " " + std::to_string(wysokosc_) + "\">\n";
-  // A texture is the unit square of (u, v), its bottom row at v = 0, as GL samples it.
-  d += "<defs>\n";
-  for (const auto& [id, href] : obrazy_)
-    d += "<image id=\"t" + std::to_string(id) +
-         "\" width=\"1\" height=\"1\" preserveAspectRatio=\"none\" transform=\"matrix(1 0 0 -1 0 1)\" "
-         "xlink:href=\"" + href + "\"/>\n";
-  d += "</defs>\n";
+malarz_svg::malarz_svg(int szerokosc, int wysokosc) : szerokosc_(szerokosc), wysokosc_(wysokosc) {
+  const std::string w = std::to_string(szerokosc), h = std::to_string(wysokosc);
+  tresc_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+           "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"" + w + "\" height=\"" + h +
+           "\" viewBox=\"0 0 " + w + " " + h + "\">\n";
   // The plan view's clear colour.
-  d += "<rect width=\"100%\" height=\"100%\" fill=\"#cccccc\"/>\n";
-  d += tresc_;
-  if (w_warstwie_) d += "</g>\n";
-  d += "</svg>\n";
-  return d;
+  tresc_ += "<rect width=\"100%\" height=\"100%\" fill=\"#cccccc\"/>\n";
+}
+
+// A texture is the unit square of (u, v), its bottom row at v = 0, as GL samples it.
+void malarz_svg::obraz_tekstury(unsigned id, const std::string& href) {
+  if (!obrazy_.insert(id).second) return;
+  tresc_ += "<defs><image id=\"t" + std::to_string(id) +
+            "\" width=\"1\" height=\"1\" preserveAspectRatio=\"none\" transform=\"matrix(1 0 0 -1 0 1)\" "
+            "xlink:href=\"" + href + "\"/></defs>\n";
+}
+
+std::string malarz_svg::zamknij() {
+  if (w_warstwie_) tresc_ += "</g>\n";
+  w_warstwie_ = false;
+  tresc_ += "</svg>\n";
+  return std::move(tresc_);
 }
 
 malarz_svg::piksel malarz_svg::na_piksele(double x, double y) const {
@@ -55,7 +55,7 @@ malarz_svg::piksel malarz_svg::na_piksele(double x, double y) const {
   return {(ex + 1) * szerokosc_ / 2, (1 - ey) * wysokosc_ / 2};
 }
 
-// Both ends beyond the same edge, or anything not finite: nothing of it is seen.
+// Both corners beyond the same edge, or anything not finite: nothing of it is seen.
 bool malarz_svg::poza_obrazem(piksel a, piksel b, double margines) const {
   if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) return true;
   return (a.x < -margines && b.x < -margines) || (a.y < -margines && b.y < -margines) ||
@@ -90,7 +90,6 @@ void malarz_svg::atrybut_koloru(const char* nazwa) {
 }
 
 void malarz_svg::obrys() {
-  tresc_ += " fill=\"none\"";
   atrybut_koloru("stroke");
   tresc_ += " stroke-width=\"";
   dopisz_liczbe(tresc_, szerokosc_linii_);
@@ -151,11 +150,27 @@ void malarz_svg::wierzcholek(double x, double y, double) {
 void malarz_svg::pasek_koniec() {
   w_pasku_ = false;
   if (pasek_.size() < 2) return;
-  for (const piksel& p : pasek_)
+  piksel od = pasek_[0], do_ = pasek_[0];
+  for (const piksel& p : pasek_) {
     if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
-  tresc_ += "<polyline points=\"";
-  punkty(tresc_, pasek_.data(), pasek_.size());
-  tresc_ += '"';
+    od = {std::min(od.x, p.x), std::min(od.y, p.y)};
+    do_ = {std::max(do_.x, p.x), std::max(do_.y, p.y)};
+  }
+  if (poza_obrazem(od, do_, szerokosc_linii_)) return;
+  // Vertices that meet at the precision written (a far-off bend) are one; a strip left with
+  // one vertex draws nothing, as a line of no length does on the screen.
+  std::string wierzcholki, poprzedni, ten;
+  int ile = 0;
+  for (const piksel& p : pasek_) {
+    ten.clear();
+    punkty(ten, &p, 1);
+    if (ten == poprzedni) continue;
+    if (ile++) wierzcholki += ' ';
+    wierzcholki += ten;
+    poprzedni.swap(ten);
+  }
+  if (ile < 2) return;
+  tresc_ += "<polyline points=\"" + wierzcholki + "\" fill=\"none\"";
   obrys();
 }
 

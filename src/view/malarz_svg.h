@@ -1,6 +1,6 @@
 #pragma once
 
-#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,10 +16,10 @@ class malarz_svg : public malarz_ekranowy {
 
   // The image of texture `id` as an href (a data: URI), placed once in the document. Quads in
   // a texture with no image are filled with the colour.
-  void obraz_tekstury(unsigned id, std::string href);
+  void obraz_tekstury(unsigned id, const std::string& href);
 
-  // The whole document so far, valid XML.
-  std::string dokument() const;
+  // The finished document, valid XML, handed over without a copy; the painter is spent.
+  std::string zamknij();
 
   void kolor(float r, float g, float b) override;
   void kolor(float r, float g, float b, float a) override;
@@ -55,6 +55,6 @@ class malarz_svg : public malarz_ekranowy {
   bool w_pasku_ = false;
   std::vector<piksel> pasek_;
   int przyciecia_ = 0;
-  std::map<unsigned, std::string> obrazy_;
+  std::set<unsigned> obrazy_;
   std::string tresc_;
 };

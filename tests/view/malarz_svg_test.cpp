@@ -40,9 +40,18 @@ TEST(MalarzSvg, ElementyWPikselachKoloryWarstwyIOdrzuconeSpozaObrazu) {
   m.pasek_poczatek();  // one vertex: nothing, as in GL
   m.wierzcholek(0, 0, 0);
   m.pasek_koniec();
+  m.pasek_poczatek();  // vertices within a hundredth of a pixel: nothing either
+  m.wierzcholek(0, 0, 0);
+  m.wierzcholek(0.0001, 0, 0);
+  m.wierzcholek(0.0002, 0.0001, 0);
+  m.pasek_koniec();
+  m.pasek_poczatek();  // wholly below the picture
+  m.wierzcholek(-5, -1000, 0);
+  m.wierzcholek(5, -900, 0);
+  m.pasek_koniec();
   m.warstwa("marks");
 
-  const dokument_svg d = czytaj_svg(m.dokument());
+  const dokument_svg d = czytaj_svg(m.zamknij());
   ASSERT_TRUE(d.blad.isEmpty()) << d.blad.toStdString();
   EXPECT_EQ(d.warstwy, (std::vector<QString>{"grid", "track", "marks"}));
   EXPECT_EQ(d.elementy.front().liczba("width"), 200);
@@ -97,7 +106,7 @@ TEST(MalarzSvg, CzworokatZTeksturaToJejObrazNaRogachCzworokata) {
   m.kolor(0, 1, 0);
   m.czworokat(xy, uv);
 
-  const dokument_svg d = czytaj_svg(m.dokument());
+  const dokument_svg d = czytaj_svg(m.zamknij());
   ASSERT_TRUE(d.blad.isEmpty()) << d.blad.toStdString();
   const auto obrazy = d.wszystkie("image");
   ASSERT_EQ(obrazy.size(), 1u);
