@@ -59,17 +59,15 @@ bool sterowanie::wskaz_pod_kursorem() {
   return punkt != u.punkt_kursor || linia != u.linia_kursor;
 }
 
-void sterowanie::po_poleceniu() {
-  if (stan_.mysz.lewy_wcisniety) {
+void sterowanie::po_poleceniu(bool po_edycji) {
+  if (po_edycji && stan_.mysz.lewy_wcisniety) {
     przeciaganie_przerwane_ = true;
     dok_.tor.punkt_docelowy = nullptr;
   }
+  // Picture mode and the template choice put away the selection's controls themselves; the
+  // first pick back in track mode shows them again.
   dok_.tor.panel_tryb = PANEL_NIEUSTAWIONY;
-  if (tryb_sieci() && !stan_.tryb_szablonu) {
-    wskaz_pod_kursorem();
-  } else {
-    dok_.tor.pokaz_pusty();
-  }
+  wskaz_pod_kursorem();
   dok_.odswiez();
 }
 
@@ -95,10 +93,12 @@ bool sterowanie::przeciaganie_lewym(bool& edycja) {
   }
   tor_uklad& u = dok_.tor;
   u.przesun_zaznaczone(m.dx, m.dy, promien_wskazania());
-  if (m.dx != 0 || m.dy != 0) przesunieto_ = true;
+  dok_.odswiez();
+  // A press that has not moved yet leaves the boxes as the selection showed them.
+  if (m.dx == 0 && m.dy == 0) return true;
+  przesunieto_ = true;
   odswiez_panel(u);
   if (wpisz_wartosci) wpisz_wartosci(u.panel_wartosc_1(), u.panel_wartosc_2());
-  dok_.odswiez();
   return true;
 }
 

@@ -46,9 +46,10 @@ class sterowanie {
   bool kolko(int zabki, const zdarzenie_myszy& z);
 
   // After a command, a key or a panel action: the pick and the panel decision again at the
-  // last cursor position, the panel rewritten even if the selection kept its index. A drag in
-  // progress ends without merging: what it held may be gone.
-  void po_poleceniu();
+  // last cursor position, the panel rewritten even if the selection kept its index. After an
+  // edit a drag in progress ends without merging, since what it held may be gone; a change of
+  // the camera or of what is shown leaves it going.
+  void po_poleceniu(bool po_edycji = true);
 
  private:
   void aktualizuj_kursor(const zdarzenie_myszy& z);

@@ -245,4 +245,22 @@ TEST_F(plan_testowy, ShiftDodajeDoZaznaczenia) {
   EXPECT_EQ(u.ile_zaznaczonych_punktow(), 0);
 }
 
+TEST_F(plan_testowy, KlikNaLiniiNieNadpisujeKierunkuWPolach) {
+  tor_uklad& u = dok.tor;
+  polacz_tor(u, dodaj_punkt_toru(u, 10, 10), dodaj_punkt_toru(u, 40, 10));
+  u.przelicz_wszystko();
+  int wpisane = 0;
+  mysz.wpisz_wartosci = [&](double, double) { ++wpisane; };
+  mysz.ruch(nad(25, 10));
+  mysz.nacisniecie(przycisk_myszy::lewy, nad(25, 10, true));
+  mysz.zwolnienie(przycisk_myszy::lewy, nad(25, 10));
+  ASSERT_EQ(u.panel_tryb, PANEL_LINIA);
+  mysz.nacisniecie(przycisk_myszy::lewy, nad(25, 10, true));
+  mysz.zwolnienie(przycisk_myszy::lewy, nad(25, 10));
+  // The bearing shown on selection stays; only a real drag writes the drag's values.
+  EXPECT_EQ(wpisane, 0);
+  ciagnij_lewym(25, 10, 25, 20);
+  EXPECT_GT(wpisane, 0);
+}
+
 }  // namespace
