@@ -9,6 +9,7 @@
 
 #include "app/dokument.h"
 #include "ui/klawisze_planu.h"
+#include "ui/mysz_planu.h"
 #include "ui/kontrolki.h"
 #include "ui/obrazy_planu.h"
 #include "ui/okno_trasy.h"
@@ -17,6 +18,7 @@
 #include "ui/panel_satek.h"
 #include "ui/panel_szablonow.h"
 #include "ui/panel_torow.h"
+#include "ui/panel_zaznaczenia.h"
 #include "ui/panel_zdjec.h"
 #include "ui/polecenia_obrazow.h"
 #include "ui/stos_cofania.h"
@@ -66,7 +68,16 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   plan_->ustaw_obrazy(obrazy_.get());
   polecenia_obrazow_ = new polecenia_obrazow(*this, *obrazy_, katalog_danych);
 
+  zaznaczenie_ = std::make_unique<panel_zaznaczenia>(*prawy_, *torow_);
+  dok_.tor.panel = zaznaczenie_.get();
+  mysz_ = new mysz_planu(*plan_, dok_, edytor_);
+  mysz_->edycja().wpisz_wartosci = [this](double a, double b) { zaznaczenie_->wpisz_wartosci(a, b); };
+
   polacz_menu();
+  torow_->podlacz(*this);
+  prawy_->podlacz(*this);
+  szablonow_->podlacz(*this);
+  trasy_->podlacz(*this);
   connect(szablonow_->koniec_wyboru, &QPushButton::clicked, this, [this] { zakoncz_wybor_szablonu(); });
   connect(satek_->zamknij, &QPushButton::clicked, satek_, &QWidget::hide);
   connect(trasy_->zamknij, &QPushButton::clicked, trasy_, &QWidget::hide);
@@ -82,6 +93,7 @@ okno_glowne::~okno_glowne() {
   // Textures go while the plan and its context still exist.
   plan_->ustaw_obrazy(nullptr);
   obrazy_.reset();
+  dok_.tor.panel = nullptr;
   ustaw_odbiorce_komunikatow(std::move(poprzedni_odbiorca_));
 }
 
@@ -127,16 +139,20 @@ void okno_glowne::polacz_menu() {
 void okno_glowne::polecenie_pliku(void (pliki_projektu::*polecenie)()) {
   const auto wersja = dok_.wersja();
   (pliki_.*polecenie)();
-  if (dok_.wersja() != wersja) plan_->update();
+  if (dok_.wersja() == wersja) return;
+  // The layout may be another one now: nothing of the old selection stays on the panels.
+  mysz_->edycja().po_poleceniu(true);
+  plan_->update();
 }
 
 void okno_glowne::odswiez() {
-  dok_.odswiez();
+  mysz_->edycja().po_poleceniu(false);
   plan_->update();
 }
 
 void okno_glowne::po_edycji() {
   dok_.zmiana();
+  mysz_->edycja().po_poleceniu(true);
   plan_->update();
 }
 
@@ -214,6 +230,8 @@ void okno_glowne::krok_szablonu(bool dalej) {
     pokaz_komunikat(KOM_BRAK_SZABLONU);
     return;
   }
+  (edytor_.rodzaj_transportu == TRANSPORT_TRAMWAJ ? edytor_.szab_akt_tramwaj : edytor_.szab_akt_kolej) =
+      dok_.tor.szab_akt;
   pokaz_nazwe_szablonu();
   odswiez();
 }

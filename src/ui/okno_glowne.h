@@ -21,6 +21,8 @@ class okno_trasy;
 class panel_ladowania;
 class klawisze_planu;
 class stos_cofania;
+class mysz_planu;
+class panel_zaznaczenia;
 class obrazy_planu;
 class polecenia_obrazow;
 
@@ -46,6 +48,9 @@ class okno_glowne : public QMainWindow {
   stos_cofania& cofanie() const { return *cofanie_; }
   obrazy_planu& obrazy() const { return *obrazy_; }
   polecenia_obrazow& polecenia_obrazow_okna() const { return *polecenia_obrazow_; }
+  mysz_planu& mysz() const { return *mysz_; }
+  dokument& dok() const { return dok_; }
+  stan_edytora& edytor() const { return edytor_; }
 
   // Commands shared by the menu, the plan keys and the panels.
   void testuj_geometrie();
@@ -64,9 +69,10 @@ class okno_glowne : public QMainWindow {
   void cofnij();
   void ponow();
 
-  // Something drawn changed (camera, selection, a mode): redraw.
+  // Something drawn changed (camera, selection, a mode): the hover and the panels taken
+  // again, then redraw.
   void odswiez();
-  // The document changed: mark it and redraw.
+  // The document changed: mark it, the hover and the panels taken again, redraw.
   void po_edycji();
   // The pictures changed: for now only drawn again (the document does not hold them).
   void po_edycji_zdjec();
@@ -100,4 +106,6 @@ class okno_glowne : public QMainWindow {
   std::unique_ptr<stos_cofania> cofanie_;
   std::unique_ptr<obrazy_planu> obrazy_;
   polecenia_obrazow* polecenia_obrazow_;
+  std::unique_ptr<panel_zaznaczenia> zaznaczenie_;
+  mysz_planu* mysz_;  // owned by the plan widget
 };

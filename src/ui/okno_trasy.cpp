@@ -8,7 +8,10 @@
 
 #include "app/liczby.h"
 #include "io/trasa.h"
+#include "app/dokument.h"
 #include "ui/kontrolki.h"
+#include "ui/okno_glowne.h"
+#include "ui/pola_liczbowe.h"
 
 namespace {
 QString tekst(double wartosc, int miejsca) { return QString::fromStdString(liczba_na_tekst(wartosc, miejsca)); }
@@ -49,4 +52,19 @@ void okno_trasy::pokaz(double dlugosc_trasy, const trasa_info& trasa) {
 
 void okno_trasy::pokaz_rok_i_id(bool widoczne) {
   ustaw_widocznosc({etykieta_roku, pole_roku, etykieta_id, pole_id, zatwierdz}, widoczne);
+}
+
+void okno_trasy::podlacz(okno_glowne& okno) {
+  trasa_info& trasa = okno.dok().trasa;
+  connect(lista_miast, &QComboBox::currentIndexChanged, this, [this, &okno, &trasa](int miasto) {
+    trasa.miasto = miasto;
+    pokaz_rok_i_id(miasto != 0);
+    okno.po_edycji();
+  });
+  connect(zatwierdz, &QPushButton::clicked, this, [this, &okno, &trasa] {
+    // Each box on its own: a box that holds no whole number leaves its value.
+    if (const std::optional<int> rok = calkowita_z_pola(*pole_roku)) trasa.rok = *rok;
+    if (const std::optional<int> id = calkowita_z_pola(*pole_id)) trasa.id = *id;
+    okno.po_edycji();
+  });
 }

@@ -8,6 +8,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class okno_glowne;
 
 // "trasa info": the route information window over the plan's top left corner.
 class okno_trasy : public QFrame {
@@ -18,6 +19,8 @@ class okno_trasy : public QFrame {
   void pokaz(double dlugosc, const trasa_info& trasa);
   // The year and id controls are shown only for a known city.
   void pokaz_rok_i_id(bool widoczne);
+  // The city list and "Zatwierdź" write the window's document's route information.
+  void podlacz(okno_glowne& okno);
 
   QPushButton* zamknij;
   QLabel* tytul;

@@ -3,10 +3,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "track/przeswity.h"
 #include "track/tor.h"
+#include "app/dokument.h"
+#include "app/komunikaty.h"
 #include "ui/kontrolki.h"
+#include "ui/okno_glowne.h"
+#include "view/stan_edytora.h"
 #include "view/widok.h"
 
 namespace {
@@ -37,4 +42,48 @@ panel_szablonow::panel_szablonow(QWidget* rodzic) : QWidget(rodzic) {
 
   ustaw_widocznosc({lista_przeswitow_kolej, lista_rodzajow_kolej}, false);
   hide();
+}
+
+void panel_szablonow::pokaz_listy(int transport) {
+  const bool tramwaj = transport == TRANSPORT_TRAMWAJ;
+  ustaw_widocznosc({lista_przeswitow_tramwaj, lista_rodzajow_tramwaj}, tramwaj);
+  ustaw_widocznosc({lista_przeswitow_kolej, lista_rodzajow_kolej}, !tramwaj);
+}
+
+void panel_szablonow::sprobuj(okno_glowne& okno, QComboBox* lista, int& kryterium, int nowy) {
+  stan_edytora& e = okno.edytor();
+  const int poprzedni = kryterium;
+  kryterium = nowy;
+  if (!okno.dok().tor.istnieje_pasujacy(e.rodzaj_transportu, e.przeswit_szablonu, e.rodzaj_szablonu)) {
+    kryterium = poprzedni;
+    {
+      const QSignalBlocker bez_powiadomien(lista);
+      lista->setCurrentIndex(poprzedni);
+    }
+    pokaz_komunikat(KOM_BRAK_SZABLONU);
+    return;
+  }
+  okno.krok_szablonu(true);
+}
+
+void panel_szablonow::podlacz(okno_glowne& okno) {
+  stan_edytora& e = okno.edytor();
+  connect(poprzedni, &QPushButton::clicked, this, [&okno] { okno.krok_szablonu(false); });
+  connect(nastepny, &QPushButton::clicked, this, [&okno] { okno.krok_szablonu(true); });
+  connect(lista_transportu, &QComboBox::currentIndexChanged, this, [this, &okno, &e](int transport) {
+    e.rodzaj_transportu = transport;
+    const bool tramwaj = transport == TRANSPORT_TRAMWAJ;
+    okno.dok().tor.ustaw_szablon(tramwaj ? e.szab_akt_tramwaj : e.szab_akt_kolej);
+    pokaz_listy(transport);
+    e.przeswit_szablonu = (tramwaj ? lista_przeswitow_tramwaj : lista_przeswitow_kolej)->currentIndex();
+    e.rodzaj_szablonu = (tramwaj ? lista_rodzajow_tramwaj : lista_rodzajow_kolej)->currentIndex();
+    opis->setText(QString::fromStdString(okno.dok().tor.nazwa_szablonu()));
+    okno.odswiez();
+  });
+  for (QComboBox* l : {lista_przeswitow_tramwaj, lista_przeswitow_kolej})
+    connect(l, &QComboBox::currentIndexChanged, this,
+            [this, &okno, &e, l](int i) { sprobuj(okno, l, e.przeswit_szablonu, i); });
+  for (QComboBox* l : {lista_rodzajow_tramwaj, lista_rodzajow_kolej})
+    connect(l, &QComboBox::currentIndexChanged, this,
+            [this, &okno, &e, l](int i) { sprobuj(okno, l, e.rodzaj_szablonu, i); });
 }

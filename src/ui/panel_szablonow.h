@@ -5,11 +5,15 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
+class okno_glowne;
 
 // "Form 10": the template choice panel, over both bottom panels while a template is chosen.
 class panel_szablonow : public QWidget {
  public:
   explicit panel_szablonow(QWidget* rodzic);
+
+  // The controls' actions on the window's templates and choice criteria.
+  void podlacz(okno_glowne& okno);
 
   QLabel* etykieta_transportu;
   QComboBox* lista_transportu;
@@ -23,4 +27,11 @@ class panel_szablonow : public QWidget {
   QPushButton* nastepny;
   QPushButton* koniec_wyboru;  // "V"
   QLabel* opis;  // the current template's name
+
+ private:
+  // The transport's gauge and kind lists shown, the other's hidden.
+  void pokaz_listy(int transport);
+  // A gauge or kind list's new choice, kept when some template matches it (the next match is
+  // shown), otherwise the previous choice back in `kryterium` and in the list, message 25.
+  void sprobuj(okno_glowne& okno, QComboBox* lista, int& kryterium, int nowy);
 };

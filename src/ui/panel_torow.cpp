@@ -6,11 +6,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <cmath>
+#include <optional>
 
+#include "app/dokument.h"
+#include "app/komunikaty.h"
 #include "model/w_uklad.h"
 #include "track/przeswity.h"
 #include "ui/kontrolki.h"
+#include "ui/okno_glowne.h"
+#include "ui/pola_liczbowe.h"
 #include "view/stan_edytora.h"
 
 namespace {
@@ -21,6 +28,32 @@ const char* const KOLORYSTYKI[] = {"Kolorystyka szara", "Kolorystyka zielona", "
                                    "Kolorystyka pstrokata"};
 const char* const PRZELOZENIA[] = {"Prosto", "Skręt"};
 constexpr int PROMIEN_50_M = 2;
+
+// Flags of the radius warnings given.
+constexpr int OSTRZEZENIE_PONIZEJ_20 = 1;
+constexpr int OSTRZEZENIE_PONIZEJ_25 = 2;
+
+// The warning a new radius gives, if any; each is given once a run, and never while the
+// plan's left button is held.
+std::optional<kod_komunikatu> ostrzezenie_o_promieniu(stan_edytora& e, double promien) {
+  if (e.mysz.lewy_wcisniety) return std::nullopt;
+  if (promien <= 19 && !(e.ostrzezenia_promienia & OSTRZEZENIE_PONIZEJ_20)) {
+    e.ostrzezenia_promienia |= OSTRZEZENIE_PONIZEJ_20;
+    return KOM_PROMIEN_PONIZEJ_20;
+  }
+  if (promien >= 20 && promien <= 24 && !(e.ostrzezenia_promienia & OSTRZEZENIE_PONIZEJ_25)) {
+    e.ostrzezenia_promienia |= OSTRZEZENIE_PONIZEJ_25;
+    return KOM_PROMIEN_PONIZEJ_25;
+  }
+  return std::nullopt;
+}
+
+void ustaw_flage(int flaga, bool wlaczona) {
+  if (wlaczona)
+    stan.rysowanie.flagi |= flaga;
+  else
+    stan.rysowanie.flagi &= ~flaga;
+}
 }  // namespace
 
 panel_torow::panel_torow(QWidget* rodzic) : QWidget(rodzic) {
@@ -68,4 +101,96 @@ panel_torow::panel_torow(QWidget* rodzic) : QWidget(rodzic) {
 
 void panel_torow::ukryj_wybor() {
   ustaw_widocznosc({etykieta_promienia, pole_promienia, aktualizuj, etykieta_przelozenia, lista_przelozenia}, false);
+}
+
+void panel_torow::podlacz(okno_glowne& okno) {
+  dokument& dok = okno.dok();
+  stan_edytora& e = okno.edytor();
+  tor_uklad& tor = dok.tor;
+  const auto wybor = [this](QComboBox* l, auto dzialanie) {
+    connect(l, &QComboBox::currentIndexChanged, this, dzialanie);
+  };
+  const auto pole = [this](QCheckBox* p, auto dzialanie) { connect(p, &QCheckBox::toggled, this, dzialanie); };
+
+  wybor(lista_siatki, [&okno, &e](int i) {
+    e.siatka = i;
+    okno.odswiez();
+  });
+  pole(wyrownywanie, [&okno, &e](bool v) {
+    e.wyrownywanie = v;
+    okno.odswiez();
+  });
+  wybor(lista_przeswitow, [&okno, &tor](int i) {
+    tor.ustaw_przeswit(i);
+    okno.po_edycji();
+  });
+  wybor(lista_promieni_domyslnych, [&okno, &tor](int i) {
+    tor.ustaw_promien_domyslny(i >= 0 && i < LICZBA_PROMIENI_DOMYSLNYCH ? PROMIEN_DOMYSLNY[i] : 50);
+    okno.po_edycji();
+  });
+  wybor(lista_obiektow_domyslnych, [&okno, &tor](int i) {
+    tor.ustaw_obiekt_domyslny(i);
+    okno.po_edycji();
+  });
+  wybor(lista_obiektow, [&okno, &tor](int i) {
+    tor.ustaw_obiekt_zaznaczonych(i);
+    okno.po_edycji();
+  });
+  wybor(lista_przelozenia, [&okno, &tor](int i) {
+    tor.ustaw_przelozenie(i);
+    okno.po_edycji();
+  });
+  wybor(lista_kolorystyki, [&okno, &tor](int i) {
+    tor.ustaw_kolorystyke(i);
+    okno.po_edycji();
+  });
+  pole(punkty_linie, [&okno](bool v) {
+    ustaw_flage(POKAZ_PUNKTY_LINIE, v);
+    okno.odswiez();
+  });
+  pole(szyny, [&okno](bool v) {
+    ustaw_flage(POKAZ_SZYNY, v);
+    okno.odswiez();
+  });
+  pole(zarys_skrajni, [&okno](bool v) {
+    ustaw_flage(POKAZ_SKRAJNIE, v);
+    okno.odswiez();
+  });
+  pole(zdjecia_mapki, [&okno, &e](bool v) {
+    e.pokaz_zdjecia = v;
+    okno.odswiez();
+  });
+  connect(dodawanie, &QRadioButton::toggled, this, [&e](bool v) {
+    if (v) e.tryb_prawego_przycisku = PRAWY_DODAWANIE;
+  });
+  connect(rotacja, &QRadioButton::toggled, this, [&e](bool v) {
+    if (v) e.tryb_prawego_przycisku = PRAWY_ROTACJA;
+  });
+
+  // A slider dragged by its handle is one edit, taken when the handle is let go.
+  connect(suwak_promienia, &QSlider::valueChanged, this, [this, &okno, &e, &tor](int pozycja) {
+    const double r = promien_suwaka(pozycja);
+    pole_promienia->setText(QString::number(static_cast<int>(r)));
+    tor.ustaw_promien_zaznaczonych(r);
+    const std::optional<kod_komunikatu> ostrzezenie = ostrzezenie_o_promieniu(e, r);
+    if (suwak_promienia->isSliderDown() && !ostrzezenie) {
+      okno.odswiez();
+      return;
+    }
+    okno.po_edycji();
+    if (ostrzezenie) {
+      pokaz_komunikat(*ostrzezenie);
+      // The message box took the handle's release.
+      const QSignalBlocker bez_powiadomien(suwak_promienia);
+      suwak_promienia->setSliderDown(false);
+    }
+  });
+  connect(suwak_promienia, &QSlider::sliderReleased, this, [&okno] { okno.po_edycji(); });
+  connect(aktualizuj, &QPushButton::clicked, this, [this, &okno, &tor] {
+    const std::optional<double> r = liczba_z_pola(*pole_promienia);
+    // Whole metres, positive, and small enough for the whole-metre uses of a radius.
+    if (!r || *r < 1 || *r >= 2147483648.0) return;
+    tor.ustaw_promien_zaznaczonych(std::trunc(*r));
+    okno.po_edycji();
+  });
 }

@@ -9,6 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class okno_glowne;
 
 // "panel dolny": the track panel below the plan, shown in track mode.
 class panel_torow : public QWidget {
@@ -17,6 +18,8 @@ class panel_torow : public QWidget {
 
   // The controls that follow a single selected point or element; the edit-mode switch hides them.
   void ukryj_wybor();
+  // The controls' actions on the window's document and editor state.
+  void podlacz(okno_glowne& okno);
 
   QCheckBox* wyrownywanie;
   QLabel* etykieta_przeswitu;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+#include "view/sterowanie.h"
+
+class QWidget;
+class QMouseEvent;
+
+// The plan widget's mouse: its events turned into the plan's editing, the widget drawn again
+// only when something drawn changed. Buttons and Shift are read from each event's own state,
+// so a release that a message box took is made up for by the next event.
+class mysz_planu : public QObject {
+ public:
+  // Watches `plan` (mouse tracking on) and edits `dok` with `stan`.
+  mysz_planu(QWidget& plan, dokument& dok, stan_edytora& stan);
+
+  sterowanie& edycja() { return sterowanie_; }
+
+ protected:
+  bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+ private:
+  void po_zdarzeniu(bool rysuj);
+
+  QWidget& plan_;
+  sterowanie sterowanie_;
+  int reszta_kolka_ = 0;  // wheel eighths of a degree not yet a whole notch
+};
