@@ -1,0 +1,75 @@
+// The plan widget: a frame only when asked for one, and nothing of one frame in the next.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include "app/dokument.h"
+#include "kontekst_gl.h"
+#include "support/uklad_testowy.h"
+#include "ui/widok_planu.h"
+
+namespace {
+
+void czekaj(int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+TEST(WidokPlanu, RysujeTylkoNaZadanie) {
+  dokument dok;
+  stan_edytora edytor;
+  widok_planu plan(dok, edytor);
+  int klatki = 0;
+  QObject::connect(&plan, &widok_planu::narysowano, [&] { ++klatki; });
+  plan.show();
+  czekaj(300);
+  ASSERT_GE(klatki, 1);
+  const int po_pokazaniu = klatki;
+  czekaj(500);
+  EXPECT_EQ(klatki, po_pokazaniu);
+  plan.update();
+  czekaj(300);
+  EXPECT_EQ(klatki, po_pokazaniu + 1);
+}
+
+// A layer that leaves GL as no frame should: a matrix pushed and moved, texturing and the depth
+// test on, wide lines.
+class warstwa_balaganiarska : public warstwy_obrazow {
+ public:
+  void satki(malarz&, const widok&) override {
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glTranslatef(0.3f, 0.2f, 0);
+    glMatrixMode(GL_PROJECTION);
+    glScalef(0.5f, 0.5f, 1);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_DEPTH_TEST);
+    glLineWidth(9);
+    glPointSize(30);
+  }
+};
+
+TEST(WidokPlanu, KlatkaNieDziedziczyStanuGl) {
+  dokument dok;
+  tor_uklad& t = dok.tor;
+  polacz_tor(t, dodaj_punkt_toru(t, 20, 20), dodaj_punkt_toru(t, 80, 50));
+  t.przelicz_wszystko();
+  stan_edytora edytor;
+  widok_planu plan(dok, edytor);
+  plan.show();
+  czekaj(100);
+  const QImage czysta = plan.grabFramebuffer();
+  warstwa_balaganiarska balagan;
+  plan.ustaw_obrazy(&balagan);
+  const QImage z_balaganem = plan.grabFramebuffer();
+  EXPECT_NE(rozne_piksele(czysta, z_balaganem), 0);  // the layer does change its own frame
+  plan.ustaw_obrazy(nullptr);
+  std::string pierwszy;
+  EXPECT_EQ(rozne_piksele(czysta, plan.grabFramebuffer(), &pierwszy), 0) << pierwszy;
+}
+
+}  // namespace
