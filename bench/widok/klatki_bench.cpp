@@ -1,0 +1,158 @@
+// Frame times of the plan view, from paintGL to a finished frame (glFinish), on the benchmark
+// network: an editing view of about 2 000 points and the whole network, against their targets.
+// Also the frames that follow a hover, a pan and the first sight of the network, and a frame
+// drawn item by item without the picture cache, for comparison.
+//
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/widok/vialtor_bench_widoku [N]
+#include <GL/gl.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "app/dokument.h"
+#include "imagery/tekstura.h"
+#include "siec_miejska.h"
+#include "ui/uruchomienie.h"
+#include "ui/widok_planu.h"
+#include "view/klatka_gl.h"
+#include "view/stan_edytora.h"
+
+namespace {
+
+// The plan view with a stopwatch around its paintGL.
+class widok_mierzony : public widok_planu {
+ public:
+  widok_mierzony(dokument& dok, stan_edytora& edytor) : widok_planu(dok, edytor), dok_(dok), edytor_(edytor) {}
+  // Every item in order through the painter, as the cache's reference.
+  bool bez_pamieci = false;
+
+  // One frame drawn now, in milliseconds.
+  double klatka() {
+    makeCurrent();
+    const auto poczatek = std::chrono::steady_clock::now();
+    paintGL();
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - poczatek).count();
+    doneCurrent();
+    return ms;
+  }
+
+ protected:
+  void paintGL() override {
+    if (bez_pamieci) {
+      malarz_gl m(devicePixelRatioF());
+      rysownik_wprost wprost(m);
+      warstwy_obrazow bez_obrazow;
+      rysuj_klatke_gl(m, dok_, edytor_, bez_obrazow, wprost);
+    } else {
+      widok_planu::paintGL();
+    }
+    glFinish();
+  }
+
+ private:
+  dokument& dok_;
+  stan_edytora& edytor_;
+};
+
+struct wynik {
+  double mediana, najgorsza;
+};
+
+wynik seria(widok_mierzony& w, int n) {
+  std::vector<double> czasy;
+  for (int i = 0; i < n; ++i) czasy.push_back(w.klatka());
+  std::sort(czasy.begin(), czasy.end());
+  return {czasy[czasy.size() / 2], czasy.back()};
+}
+
+int punkty_w_widoku(const tor_uklad& u, const widok& w) {
+  const prostokat_planu r = widoczny_prostokat(w);
+  int ile = 0;
+  for (const w_punkt* p : u.p) {
+    const double x = p->GET_X(), y = p->GET_Y();
+    ile += x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2;
+  }
+  return ile;
+}
+
+// The zoom at which about `ile` points are in view around (x, y).
+widok widok_edycji(const tor_uklad& u, double x, double y, int ile) {
+  widok w;
+  w.przes_x = -x;
+  w.przes_y = -y;
+  double a = 1e-5, b = 1;
+  for (int i = 0; i < 60; ++i) {
+    w.skala = std::sqrt(a * b);
+    (punkty_w_widoku(u, w) > ile ? a : b) = w.skala;
+  }
+  return w;
+}
+
+void wiersz(const char* co, wynik w, double cel) {
+  std::printf("%-34s mediana %7.1f ms   najgorsza %7.1f ms   cel %5.0f ms   %s\n", co, w.mediana, w.najgorsza, cel,
+              w.mediana <= cel ? "ok" : "PONAD CEL");
+}
+
+void pojedyncza(const char* co, double ms) { std::printf("%-34s %7.1f ms\n", co, ms); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int n = argc > 1 ? std::max(3, std::atoi(argv[1])) : 30;
+  ustaw_format_gl();
+  QApplication aplikacja(argc, argv);
+
+  dokument dok;
+  {
+    std::unique_ptr<tor_uklad> siec = siec_miejska(SIEC_ZE_ZDARZENIAMI);
+    // The network moves into the document's layout whole: points, lines, elements, templates.
+    std::swap(dok.tor.p, siec->p);
+    std::swap(dok.tor.l, siec->l);
+    std::swap(dok.tor.e, siec->e);
+    std::swap(dok.tor.szablony, siec->szablony);
+  }
+  stan_edytora edytor;
+  widok_mierzony plan(dok, edytor);
+  plan.show();
+  QApplication::processEvents();
+  plan.makeCurrent();
+  stan.tekstura_zdarzen = laduj_teksture(std::string(VIALTOR_ZRODLA) + "/data/dataeditor/ev.bmp");
+  plan.doneCurrent();
+
+  const tor_uklad& t = dok.tor;
+  std::printf("sieć: %d punktów, %d linii, %d zwrotnic; %d klatek na pomiar\n", t.pmax(), t.lmax(), t.emax(), n);
+
+  const w_punkt* srodek = t.p[t.pmax() / 2];
+  edytor.kamera = widok_edycji(t, srodek->GET_X(), srodek->GET_Y(), 2000);
+  std::printf("widok edycji: skala %.5f, %d punktów w widoku\n", edytor.kamera.skala, punkty_w_widoku(t, edytor.kamera));
+  pojedyncza("pierwsza klatka (nagranie)", plan.klatka());
+  wiersz("widok edycji (~2000 punktów)", seria(plan, n), 16);
+  dok.tor.punkt_kursor = t.pmax() / 2;
+  dok.odswiez();
+  pojedyncza("klatka po najechaniu na punkt", plan.klatka());
+  edytor.kamera.przes_x += 3 / edytor.kamera.skala * 0.01;
+  pojedyncza("klatka po przesunięciu widoku", plan.klatka());
+
+  ustaw_kadr(edytor.kamera, t.pokaz_wszystko());
+  pojedyncza("pierwsza klatka całości", plan.klatka());
+  wiersz("cała sieć w widoku", seria(plan, n), 100);
+  dok.tor.punkt_kursor = t.pmax() / 3;
+  dok.odswiez();
+  pojedyncza("klatka całości po najechaniu", plan.klatka());
+
+  plan.bez_pamieci = true;
+  pojedyncza("cała sieć bez pamięci obrazu", plan.klatka());
+  edytor.kamera = widok_edycji(t, srodek->GET_X(), srodek->GET_Y(), 2000);
+  pojedyncza("widok edycji bez pamięci obrazu", plan.klatka());
+
+  plan.makeCurrent();
+  usun_teksture(stan.tekstura_zdarzen);
+  plan.zwolnij_gl();
+  plan.doneCurrent();
+  return 0;
+}
