@@ -71,6 +71,7 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   zaznaczenie_ = std::make_unique<panel_zaznaczenia>(*prawy_, *torow_);
   dok_.tor.panel = zaznaczenie_.get();
   mysz_ = new mysz_planu(*plan_, dok_, edytor_);
+  mysz_->edycja().ustaw_zdjecia(obrazy_.get());
   mysz_->edycja().wpisz_wartosci = [this](double a, double b) { zaznaczenie_->wpisz_wartosci(a, b); };
 
   polacz_menu();
