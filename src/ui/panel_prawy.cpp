@@ -45,10 +45,8 @@ void panel_prawy::podlacz(okno_glowne& okno) {
   dokument& dok = okno.dok();
   stan_edytora& e = okno.edytor();
   const auto przy = [this](QPushButton* p, auto dzialanie) { connect(p, &QPushButton::clicked, this, dzialanie); };
-  przy(usun, [&okno, &e] {
-    // The pictures' own deletion comes with their list; the track is left alone in picture mode.
-    if (e.tryb_edycji >= 0) okno.usun_zaznaczone();
-  });
+  // The selected track, or in picture mode the chosen picture.
+  przy(usun, [&okno] { okno.usun_zaznaczone(); });
   przy(minus, [&okno, &e] {
     przycisk_minus(e.kamera);
     okno.odswiez();
