@@ -96,7 +96,10 @@ endif()
 # The installed editor, started from a folder without data on an installed sample, draws its
 # first frame with the installed template library and event symbols (it logs when it cannot read
 # the library and prints the path of every texture it loads).
-execute_process(COMMAND ${PREFIKS}/bin/vialtor --zrzut ${ROBOCZY}/kadr.png ${DANE}/projects/elblag_petla.vxm
+# Leaks at exit are for the editor's own tests: in a sanitized build some of Mesa's and X's
+# allocations break the stack unwinding and escape the suppressions.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+                        ${PREFIKS}/bin/vialtor --zrzut ${ROBOCZY}/kadr.png ${DANE}/projects/elblag_petla.vxm
                 WORKING_DIRECTORY ${ROBOCZY} TIMEOUT 120
                 RESULT_VARIABLE kod OUTPUT_VARIABLE wyjscie ERROR_VARIABLE bledy)
 if(NOT kod EQUAL 0 OR NOT EXISTS ${ROBOCZY}/kadr.png OR NOT EXISTS ${ROBOCZY}/!log.txt)
