@@ -133,9 +133,6 @@ void zbieracz_partii::wyslij() {
                       static_cast<GLsizeiptr>(p.xyz.size() * sizeof(float)), p.xyz.data());
       glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(p.uv_w_buforze * sizeof(float)),
                       static_cast<GLsizeiptr>(p.uv.size() * sizeof(float)), p.uv.data());
-      // The buffer holds them now; the next gathering starts from empty arrays.
-      std::vector<float>().swap(p.xyz);
-      std::vector<float>().swap(p.uv);
     }
   glBindBuffer(GL_ARRAY_BUFFER, 0);
   wyslane_ = true;
