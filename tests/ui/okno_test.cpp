@@ -89,12 +89,15 @@ TEST(Okno, MenuPozycjeSeparatoryIKolejnosc) {
        "&Ortofotomapa", "-", "&Wyjście z programu"},
       {"&Tryb edycji:", "&Tory", "&Zdjecia i mapy"},
       {"&Elementy", "&Wstaw nowy element", "&Wybierz element"},
-      {"&Edycja", "&Zaznacz wszystko", "&Odznacz wszystko", "&Odwróć zaznaczenie"},
+      {"&Edycja", "&Zaznacz wszystko", "&Odznacz wszystko", "&Odwróć zaznaczenie", "-", "&Cofnij", "&Ponów"},
       {"&Narzedzia", "&Ustaw równolegle do zaznaczonego odcinka"},
       {"&Widok", "&Pokaż wszystko", "&Pokaż zaznaczone"}};
   EXPECT_EQ(menu_jak_widac(t.okno.menuBar()), oczekiwane);
   int wyszarzone = 0;
   for (QAction* a : t.okno.findChildren<QAction*>()) wyszarzone += !a->isEnabled();
-  EXPECT_EQ(wyszarzone, 1);
+  EXPECT_EQ(wyszarzone, 3);
   EXPECT_FALSE(t.okno.menu().tryb_tory->isEnabled());
+  // Nothing to undo or redo yet.
+  EXPECT_FALSE(t.okno.menu().cofnij->isEnabled());
+  EXPECT_FALSE(t.okno.menu().ponow->isEnabled());
 }
