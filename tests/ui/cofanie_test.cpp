@@ -91,22 +91,16 @@ TEST(Cofanie, KazdaDrogaEdycjiToJedenKrok) {
   jeden_krok(t, [&] { t.klik_prawym(40, 60); }, "a point added with the mouse");
   jeden_krok(t, [&] { t.ciagnij_lewym(100, 100, 110, 95); }, "a drag");
   jeden_krok(t, [&] { t.obroc_prawym(100, 0, 3); }, "a rotation");
-  jeden_krok(t, [&] {
-    t.dok.tor.punkt(0)->promien = 25;
-    t.dok.tor.przelicz_wszystko();
-    t.okno.po_edycji();
-  }, "a value confirmed on a panel");
   jeden_krok(t, [&] { t.okno.wstaw_element(); }, "a template put down from the menu");
   jeden_krok(t, [&] {
     t.dok.tor.zaznacz_wszystko();
     t.okno.usun_zaznaczone();
   }, "the selection deleted");
-}
 
-TEST(Cofanie, EksportPunktowZdarzenJestKrokiem) {
+  // The export turns an event on a line into an event point of the layout.
   katalog_tymczasowy katalog;
-  edytor_testowy t;
-  przygotuj(t);
+  t.klik_prawym(20, 80);
+  t.klik_prawym(60, 80);
   zdarzenie z;
   z.typ = ZD_SYGNALIZATOR;
   z.pozycja = 0.5;
