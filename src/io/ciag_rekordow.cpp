@@ -9,7 +9,8 @@
 bool ciag_rekordow::rowne(std::size_t i, const ciag_rekordow& inny, std::size_t j) const {
   const auto a = rekord(i);
   const auto b = inny.rekord(j);
-  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0;
+  // Empty records may have no bytes behind them at all.
+  return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0);
 }
 
 void ciag_rekordow::dodaj(std::span<const std::uint8_t> rekord) {
