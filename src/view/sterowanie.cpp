@@ -169,6 +169,10 @@ bool sterowanie::ruch(const zdarzenie_myszy& z) {
 
 bool sterowanie::nacisniecie(przycisk_myszy p, const zdarzenie_myszy& z) {
   aktualizuj_kursor(z);
+  // A press is no movement, even where no move came before it (the cursor came back over the
+  // plan, a dialog closed): the drag's first step must not carry the jump.
+  stan_.mysz.dx = 0;
+  stan_.mysz.dy = 0;
   wskaz_pod_kursorem();
   if (stan_.tryb_szablonu) return false;
   stan_myszy& m = stan_.mysz;

@@ -263,4 +263,17 @@ TEST_F(plan_testowy, KlikNaLiniiNieNadpisujeKierunkuWPolach) {
   EXPECT_GT(wpisane, 0);
 }
 
+TEST_F(plan_testowy, NacisniecieBezRuchuPrzedNimNiePrzesuwa) {
+  tor_uklad& u = dok.tor;
+  tor_punkt* a = dodaj_punkt_toru(u, 10, 10);
+  a->ZAZNACZ(true);
+  mysz.ruch(nad(60, 40));
+  // The press comes at a, with no move there first.
+  mysz.nacisniecie(przycisk_myszy::lewy, nad(10, 10, true));
+  mysz.zwolnienie(przycisk_myszy::lewy, nad(10, 10));
+  EXPECT_EQ(a->GET_X(), 10);
+  EXPECT_EQ(a->GET_Y(), 10);
+  EXPECT_FALSE(dok.zmieniony());
+}
+
 }  // namespace
