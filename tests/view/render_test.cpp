@@ -26,22 +26,18 @@ namespace {
 
 const std::string DANE = std::string(VIALTOR_ZRODLA) + "/data";
 
-// Three points whose bends cannot fit their radius (red), events on both ends and on a line.
+// The faulty bends of the command-line tests (red), with events on both ends and on a line.
 std::string zapisz_uklad_z_bledem(const std::string& sciezka) {
-  tor_uklad tor;
-  tor.ustaw_promien_domyslny(200);
-  tor.dodaj_punkt(10, 20, 0);
-  tor.dodaj_punkt(10, 30, 0);
-  tor.dodaj_punkt(20, 20, 0);
-  EXPECT_FALSE(tor.sprawdz_geometrie());
+  model_w_tescie m;
+  wczytaj_w_tescie(zapisz_bledny_projekt(sciezka), m);
   zdarzenie z;
-  tor.p[0]->zdarzenia.dodaj(z);
+  m.tor.p[0]->zdarzenia.dodaj(z);
   z.typ = ZD_CZUJNIK;
-  tor.p[2]->zdarzenia.dodaj(z);
+  m.tor.p[2]->zdarzenia.dodaj(z);
   z.typ = 6;
   z.pozycja = 0.5;
-  tor.l[0]->zdarzenia.dodaj(z);
-  EXPECT_TRUE(zapisz_projekt(sciezka, tor, trasa_info{}));
+  m.tor.l[0]->zdarzenia.dodaj(z);
+  EXPECT_TRUE(zapisz_projekt(sciezka, m.tor, m.trasa));
   return sciezka;
 }
 
