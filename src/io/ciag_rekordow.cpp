@@ -115,6 +115,88 @@ roznica_ciagow porownaj_na_miejscach(const ciag_rekordow& przed, const ciag_reko
   return b.wynik();
 }
 
+namespace {
+
+// Walks two sequences between their common ends, collecting the runs of records that do not
+// match into the difference.
+class dopasowanie {
+ public:
+  dopasowanie(const ciag_rekordow& przed, const ciag_rekordow& po, budowa_roznicy& b, std::size_t od,
+              std::size_t ka, std::size_t kb)
+      : przed_(przed), po_(po), b_(b), ka_(ka), kb_(kb), i_(od), j_(od), od_i_(od), od_j_(od) {}
+
+  // Short runs of removed, added and changed records, settled by looking a few records ahead
+  // on each side. Stops, with the run it was in left open, when a run grows longer than that
+  // can tell.
+  void z_wyprzedzeniem() {
+    constexpr std::size_t ZASIEG = 8;
+    std::size_t bez_pary = 0;
+    while (i_ < ka_ && j_ < kb_) {
+      if (para()) {
+        bez_pary = 0;
+        continue;
+      }
+      if (++bez_pary > ZASIEG) {
+        i_ = od_i_;
+        j_ = od_j_;
+        return;
+      }
+      std::size_t k = 1;
+      for (; k <= ZASIEG; ++k) {
+        if (i_ + k < ka_ && przed_.rowne(i_ + k, po_, j_)) {
+          i_ += k;  // removed
+          break;
+        }
+        if (j_ + k < kb_ && przed_.rowne(i_, po_, j_ + k)) {
+          j_ += k;  // added
+          break;
+        }
+      }
+      if (k > ZASIEG) {
+        ++i_;  // changed
+        ++j_;
+      }
+    }
+  }
+
+  // The rest, whatever its runs: each record is looked up where it stands after the change.
+  void przez_wyszukiwanie() {
+    if (i_ == ka_ || j_ == kb_) return;
+    std::unordered_map<std::string_view, std::size_t> gdzie_po;  // the first of equal records
+    gdzie_po.reserve(kb_ - j_);
+    for (std::size_t j = j_; j < kb_; ++j) gdzie_po.emplace(bajty_rekordu(po_, j), j);
+    while (i_ < ka_ && j_ < kb_) {
+      if (para()) continue;
+      const auto it = gdzie_po.find(bajty_rekordu(przed_, i_));
+      if (it == gdzie_po.end() || it->second < j_)
+        ++i_;  // removed
+      else
+        j_ = it->second;  // the records before it were added
+    }
+  }
+
+  void koniec() { b_.wycinek_(od_i_, ka_ - od_i_, od_j_, kb_ - od_j_); }
+
+ private:
+  // The current records match: the run before them is closed.
+  bool para() {
+    if (!przed_.rowne(i_, po_, j_)) return false;
+    b_.wycinek_(od_i_, i_ - od_i_, od_j_, j_ - od_j_);
+    od_i_ = ++i_;
+    od_j_ = ++j_;
+    return true;
+  }
+
+  const ciag_rekordow& przed_;
+  const ciag_rekordow& po_;
+  budowa_roznicy& b_;
+  const std::size_t ka_, kb_;
+  std::size_t i_, j_;        // the records compared next
+  std::size_t od_i_, od_j_;  // start of the open run
+};
+
+}  // namespace
+
 roznica_ciagow porownaj_z_przesunieciami(const ciag_rekordow& przed, const ciag_rekordow& po) {
   budowa_roznicy b(przed, po);
   const std::size_t na = przed.ile();
@@ -124,34 +206,10 @@ roznica_ciagow porownaj_z_przesunieciami(const ciag_rekordow& przed, const ciag_
   std::size_t koniec = 0;
   while (koniec < na - poczatek && koniec < nb - poczatek && przed.rowne(na - 1 - koniec, po, nb - 1 - koniec))
     ++koniec;
-  const std::size_t ka = na - koniec;
-  const std::size_t kb = nb - koniec;
-  if (poczatek == ka || poczatek == kb) {
-    b.wycinek_(poczatek, ka - poczatek, poczatek, kb - poczatek);
-    return b.wynik();
-  }
-
-  // Where each record between the common ends stands after the change (the first of equal ones).
-  std::unordered_map<std::string_view, std::size_t> gdzie_po;
-  gdzie_po.reserve(kb - poczatek);
-  for (std::size_t j = poczatek; j < kb; ++j) gdzie_po.emplace(bajty_rekordu(po, j), j);
-
-  std::size_t i = poczatek, j = poczatek;
-  std::size_t od_i = i, od_j = j;  // start of the run being collected
-  while (i < ka && j < kb) {
-    if (przed.rowne(i, po, j)) {
-      b.wycinek_(od_i, i - od_i, od_j, j - od_j);
-      od_i = ++i;
-      od_j = ++j;
-      continue;
-    }
-    const auto it = gdzie_po.find(bajty_rekordu(przed, i));
-    if (it == gdzie_po.end() || it->second < j)
-      ++i;  // removed
-    else
-      j = it->second;  // the records before it were added
-  }
-  b.wycinek_(od_i, ka - od_i, od_j, kb - od_j);
+  dopasowanie d(przed, po, b, poczatek, na - koniec, nb - koniec);
+  d.z_wyprzedzeniem();
+  d.przez_wyszukiwanie();
+  d.koniec();
   return b.wynik();
 }
 

@@ -53,14 +53,20 @@ TEST(CiagRekordow, ObieMetodyOdtwarzajaDowolnaPare) {
   std::mt19937 los(11);
   for (int przypadek = 0; przypadek < 400; ++przypadek) {
     rekordy a, b;
-    const int na = std::uniform_int_distribution<int>(0, 30)(los);
+    const int na = std::uniform_int_distribution<int>(0, 60)(los);
     for (int i = 0; i < na; ++i) a.push_back(losowy_rekord(los));
-    // A related sequence: some records kept, some changed, removed or added.
-    for (const auto& x : a) {
-      const int co = los() % 6;
+    // A related sequence: some records kept, some changed, removed or added, alone or in runs.
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      const int co = los() % 7;
       if (co == 0) continue;
       if (co == 1) b.push_back(losowy_rekord(los));
-      b.push_back(co == 2 ? losowy_rekord(los) : x);
+      if (co == 3 && los() % 4 == 0) {
+        const int dlugosc = 5 + los() % 15;
+        for (int k = 0; k < dlugosc; ++k) b.push_back(losowy_rekord(los));
+        i += los() % dlugosc;
+        continue;
+      }
+      b.push_back(co == 2 ? losowy_rekord(los) : a[i]);
     }
     while (los() % 3 == 0) b.push_back(losowy_rekord(los));
     const std::string opis = "przypadek " + std::to_string(przypadek);
