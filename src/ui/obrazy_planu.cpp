@@ -1,5 +1,6 @@
 #include "ui/obrazy_planu.h"
 
+#include <malloc.h>
 #include <QOpenGLContext>
 #include <filesystem>
 
@@ -145,6 +146,9 @@ void obrazy_planu::po_klatce() {
   const bool w_toku = laduje();
   if (w_toku) dociaganie_.start();
   if (!w_toku && !ladowalo_) return;
+  // Decoding leaves the freed image buffers of every tile in the heaps: once the tiles in view
+  // are in, they go back to the system instead of staying resident.
+  if (!w_toku) malloc_trim(0);
   ladowalo_ = w_toku;
   if (po_postepie) {
     magazyn_satek::postep p = satki_->postep_ladowania();
