@@ -4,6 +4,7 @@
 #include <clocale>
 #include <optional>
 
+#include "support/sterownik_gl.h"
 #include "ui/uruchomienie.h"
 
 // One application for all the drawing tests, with the editor's GL format; listing the tests (at
@@ -16,5 +17,7 @@ int main(int argc, char** argv) {
     aplikacja.emplace(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
   }
-  return RUN_ALL_TESTS();
+  const int wynik = RUN_ALL_TESTS();
+  zatrzymaj_sterownik_gl();
+  return wynik;
 }
