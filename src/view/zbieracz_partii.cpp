@@ -149,6 +149,9 @@ void zbieracz_partii::rysuj() {
   auto przesuniecie = [](std::size_t floaty) { return reinterpret_cast<const void*>(floaty * sizeof(float)); };
   glBindBuffer(GL_ARRAY_BUFFER, bufor_);
   glEnableClientState(GL_VERTEX_ARRAY);
+  // Every colour here is opaque: blending would give the same pixels, after reading each back.
+  const GLboolean mieszanie = glIsEnabled(GL_BLEND);
+  glDisable(GL_BLEND);
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
   glDepthMask(GL_TRUE);
@@ -186,6 +189,7 @@ void zbieracz_partii::rysuj() {
     }
   }
   glDisable(GL_DEPTH_TEST);
+  if (mieszanie) glEnable(GL_BLEND);
   glDisableClientState(GL_VERTEX_ARRAY);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
