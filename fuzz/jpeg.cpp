@@ -1,6 +1,7 @@
 // JPEG pictures and orthophoto tiles, through the decoder that loading calls on a file's bytes.
 #include <cstdint>
 
+#include "imagery/bledy_jpeg.h"
 #include "imagery/czytnik_jpeg.h"
 #include "obraz_z_pliku.h"
 
@@ -15,24 +16,29 @@ constexpr int MAKS_BOK = 256;
 // such input takes seconds under the sanitizers.
 constexpr std::uint64_t NAJWIECEJ_PIKSELI = std::uint64_t{1} << 22;
 
-// The size the first frame header (SOF0 to SOF15, not DHT, JPG or DAC) declares, 0 when none.
-std::uint64_t deklarowane_piksele(const std::uint8_t* dane, std::size_t rozmiar) {
-  for (std::size_t i = 0; i + 9 <= rozmiar; ++i) {
-    const std::uint8_t znacznik = dane[i + 1];
-    if (dane[i] != 0xFF || znacznik < 0xC0 || znacznik > 0xCF || znacznik == 0xC4 || znacznik == 0xC8 ||
-        znacznik == 0xCC)
-      continue;
-    const std::uint64_t wysokosc = dane[i + 5] << 8 | dane[i + 6];
-    const std::uint64_t szerokosc = dane[i + 7] << 8 | dane[i + 8];
-    return wysokosc * szerokosc;
-  }
-  return 0;
+// Everything libjpeg may jump over lives outside the frame that calls it.
+struct naglowek {
+  jpeg_decompress_struct cinfo{};
+  bledy_jpeg bledy{};
+};
+
+// The size the header declares, as libjpeg reads it; 0 when it cannot be read.
+std::uint64_t deklarowane_piksele(naglowek& n, const std::uint8_t* dane, std::size_t rozmiar) {
+  if (setjmp(n.bledy.powrot)) return 0;
+  jpeg_create_decompress(&n.cinfo);
+  jpeg_mem_src(&n.cinfo, dane, static_cast<unsigned long>(rozmiar));
+  if (jpeg_read_header(&n.cinfo, TRUE) != JPEG_HEADER_OK) return 0;
+  return std::uint64_t{n.cinfo.image_width} * n.cinfo.image_height;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
-  if (deklarowane_piksele(dane, rozmiar) > NAJWIECEJ_PIKSELI) return 0;
+  naglowek n;
+  podlacz_bledy_jpeg(reinterpret_cast<jpeg_common_struct&>(n.cinfo), n.bledy);
+  const std::uint64_t piksele = deklarowane_piksele(n, dane, rozmiar);
+  jpeg_destroy_decompress(&n.cinfo);
+  if (piksele > NAJWIECEJ_PIKSELI) return 0;
   sprawdz_obraz(dekoduj_jpeg(dane, rozmiar, "fuzz.jpg", MAKS_BOK));
   return 0;
 }
