@@ -14,7 +14,9 @@ export UBSAN_OPTIONS=print_stacktrace=1
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export LIBGL_ALWAYS_SOFTWARE=1
 cd build-testy
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+# -noreset: the server would otherwise restart whenever its last client leaves, refusing the
+# test program that connects in that moment.
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   ctest --output-on-failure --no-tests=error --timeout 600 -j "$(nproc)"
 
 # A short run of every fuzz target (the long runs: scripts/fuzz.sh SECONDS).
