@@ -2,10 +2,26 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <GL/glext.h>
+
+#include <cstring>
 
 #include "imagery/wczytaj_obraz.h"
 
-unsigned zbuduj_teksture(const obraz& o) {
+namespace {
+
+GLint format_wewnetrzny(zapis_tekstury zapis) {
+  if (zapis == zapis_tekstury::skompresowany) {
+    const char* rozszerzenia = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    if (rozszerzenia && std::strstr(rozszerzenia, "GL_EXT_texture_compression_s3tc"))
+      return GL_COMPRESSED_RGB_S3TC_DXT1_EXT;
+  }
+  return GL_RGB;
+}
+
+}  // namespace
+
+unsigned zbuduj_teksture(const obraz& o, zapis_tekstury zapis) {
   if (o.szerokosc <= 0 || o.wysokosc <= 0 ||
       o.piksele.size() != static_cast<std::size_t>(o.szerokosc) * static_cast<std::size_t>(o.wysokosc) * 3)
     return 0;
@@ -18,7 +34,7 @@ unsigned zbuduj_teksture(const obraz& o) {
   GLint wyrownanie = 4;
   glGetIntegerv(GL_UNPACK_ALIGNMENT, &wyrownanie);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  const GLint blad = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, o.szerokosc, o.wysokosc, GL_RGB, GL_UNSIGNED_BYTE,
+  const GLint blad = gluBuild2DMipmaps(GL_TEXTURE_2D, format_wewnetrzny(zapis), o.szerokosc, o.wysokosc, GL_RGB, GL_UNSIGNED_BYTE,
                                        o.piksele.data());
   glPixelStorei(GL_UNPACK_ALIGNMENT, wyrownanie);
   if (blad != 0) {

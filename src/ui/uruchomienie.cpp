@@ -47,7 +47,6 @@ void ustaw_format_gl() {
   QSurfaceFormat format;
   format.setVersion(2, 1);
   format.setProfile(QSurfaceFormat::CompatibilityProfile);
-  format.setDepthBufferSize(16);
   format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
   QSurfaceFormat::setDefaultFormat(format);
 }

@@ -1,5 +1,7 @@
 #include "ui/widok_planu.h"
 
+#include <QSurfaceFormat>
+
 #include <GL/gl.h>
 
 #include "app/dokument.h"
@@ -16,6 +18,10 @@ std::string tekst_gl(GLenum nazwa) {
 widok_planu::widok_planu(dokument& dok, stan_edytora& stan, QWidget* rodzic)
     : QOpenGLWidget(rodzic), dok_(dok), stan_(stan), pamiec_(malarz_, dok) {
   setFixedSize(SZEROKOSC_WIDOKU, WYSOKOSC_WIDOKU);
+  // The plan keeps its drawing order in a depth buffer; the window composing it needs none.
+  QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+  format.setDepthBufferSize(16);
+  setFormat(format);
 }
 
 widok_planu::~widok_planu() { zwolnij_gl(); }

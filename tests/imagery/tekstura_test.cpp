@@ -7,6 +7,7 @@
 #include <QSurfaceFormat>
 
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <optional>
 
@@ -68,6 +69,32 @@ TEST_F(Tekstura, WierszeBezWyrownaniaNiePrzesuniete) {
     EXPECT_EQ(id, 0u);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   }
+}
+
+// Tiles are kept as DXT1 (an eighth of the memory of four bytes a pixel) with every mipmap level;
+// pictures keep every pixel exactly.
+TEST_F(Tekstura, SkompresowanaTylkoNaZyczenie) {
+  const obraz o = obraz_z(64, 32, [](int x, int y) {
+    return std::vector<std::uint8_t>{static_cast<std::uint8_t>(4 * x), static_cast<std::uint8_t>(8 * y), 90};
+  });
+  const auto format = [](unsigned id, int poziom) {
+    glBindTexture(GL_TEXTURE_2D, id);
+    GLint f = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, poziom, GL_TEXTURE_INTERNAL_FORMAT, &f);
+    return f;
+  };
+  unsigned pelna = zbuduj_teksture(o);
+  unsigned skompresowana = zbuduj_teksture(o, zapis_tekstury::skompresowany);
+  ASSERT_NE(pelna, 0u);
+  ASSERT_NE(skompresowana, 0u);
+  EXPECT_EQ(format(pelna, 0), GL_RGB);
+  glBindTexture(GL_TEXTURE_2D, pelna);
+  EXPECT_EQ(poziom_zero(64, 32), o.piksele);
+  // Mesa's software renderer offers S3TC.
+  for (int poziom : {0, 6}) EXPECT_EQ(format(skompresowana, poziom), GL_COMPRESSED_RGB_S3TC_DXT1_EXT) << poziom;
+  usun_teksture(pelna);
+  usun_teksture(skompresowana);
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(Tekstura, PustyObrazBezTekstury) {
