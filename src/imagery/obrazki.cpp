@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "app/komunikaty.h"
 #include "app/log.h"
@@ -51,6 +52,7 @@ bool lista_obrazkow::dodaj_z_pliku(const std::string& sciezka, const widok& kame
   o.y2 = pol - kamera.przes_y;
   o.widoczny = true;
   o.tekstura_wczytana = true;
+  o.numer = ++ostatni_numer_;
   obrazki_.insert(obrazki_.begin(), std::move(o));
   if (wybrany_ >= 0) ++wybrany_;
   log_pisz("LOAD TEXTURE OK C: [%s]\n", sciezka.c_str());
@@ -158,8 +160,39 @@ bool lista_obrazkow::usun_wszystkie() {
 void lista_obrazkow::zastap(std::vector<obrazek> nowe) {
   usun_wszystkie_tekstury();
   obrazki_ = std::move(nowe);
+  for (obrazek& o : obrazki_) o.numer = ++ostatni_numer_;
   wybrany_ = -1;
   uchwyt_ = 0;
+}
+
+std::vector<obrazek> lista_obrazkow::opis() const {
+  std::vector<obrazek> opis = obrazki_;
+  for (obrazek& o : opis) {
+    o.tekstura = 0;
+    o.tekstura_wczytana = false;
+  }
+  return opis;
+}
+
+void lista_obrazkow::przywroc(std::vector<obrazek> opis) {
+  const std::uint64_t wybrany = wybrany_ >= 0 ? obrazki_[static_cast<std::size_t>(wybrany_)].numer : 0;
+  wybrany_ = -1;
+  uchwyt_ = 0;
+  // Pictures are few: a search per picture costs nothing worth a map.
+  for (std::size_t i = 0; i < opis.size(); ++i) {
+    obrazek& nowy = opis[i];
+    nowy.tekstura = 0;
+    nowy.tekstura_wczytana = false;
+    const auto obecny = std::find_if(obrazki_.begin(), obrazki_.end(),
+                                     [&](const obrazek& o) { return o.numer == nowy.numer; });
+    if (obecny != obrazki_.end()) {
+      nowy.tekstura = std::exchange(obecny->tekstura, 0u);
+      nowy.tekstura_wczytana = obecny->tekstura_wczytana;
+    }
+    if (wybrany != 0 && nowy.numer == wybrany) wybrany_ = static_cast<int>(i);
+  }
+  usun_wszystkie_tekstury();
+  obrazki_ = std::move(opis);
 }
 
 void lista_obrazkow::usun_wszystkie_tekstury() {

@@ -24,6 +24,9 @@ struct obrazek {
   bool zablokowany = false;        // "Zablokowany"
   std::string sciezka;
   double przezroczystosc = 1.0;  // alpha of the whole picture
+  std::uint64_t numer = 0;       // the list's name for the picture, kept through undo and redo
+
+  bool operator==(const obrazek&) const = default;
 };
 
 // Handles: the edges that move, as bits.
@@ -97,6 +100,13 @@ class lista_obrazkow {
   // Replaces every picture by those of a file that was read (their textures load lazily).
   void zastap(std::vector<obrazek> nowe);
 
+  // For the undo history: the pictures as described, without their textures, and back to such
+  // a description. A picture still in the list keeps its texture, one that comes back loads it
+  // when next drawn, and the textures of pictures that go are deleted. The selection stays on
+  // its picture while that is there.
+  std::vector<obrazek> opis() const;
+  void przywroc(std::vector<obrazek> opis);
+
   // Blinking: the counter starts from 0 each time it is switched on; one step per frame
   // of the blinking timer.
   void ustaw_miganie(bool miganie);
@@ -114,6 +124,7 @@ class lista_obrazkow {
 
   tekstury_obrazkow tekstury_;
   std::vector<obrazek> obrazki_;
+  std::uint64_t ostatni_numer_ = 0;
   int wybrany_ = -1;
   int uchwyt_ = 0;
   bool miganie_ = false;

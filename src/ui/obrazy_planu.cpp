@@ -44,7 +44,7 @@ obrazy_planu::obrazy_planu(widok_planu& plan, stan_edytora& edytor, const std::s
       std::vector<std::string>{katalog_programu_, katalog_danych}, MAKS_BOK_SATKI,
       [this] { QMetaObject::invokeMethod(this, [this] { plan_.update(); }, Qt::QueuedConnection); });
   satki_ = std::make_unique<magazyn_satek>(
-      std::move(ladowacz), tekstury_satek{[](const obraz& o) { return zbuduj_teksture(o); },
+      std::move(ladowacz), tekstury_satek{[](const obraz& o) { return zbuduj_teksture(o, zapis_tekstury::skompresowany); },
                                           [](unsigned& id) { usun_teksture(id); }},
       ustawienia);
   satki_->ustaw_poczatek(4780, 6192);
@@ -165,7 +165,6 @@ void obrazy_planu::po_zmianie_zdjec() {
 }
 
 void obrazy_planu::chwyc(double x, double y) {
-  przesunieto_ = false;
   const trafienie_obrazka t = zdjecia_->trafienie(x, y, edytor_.kamera.skala);
   if (po_trafieniu) po_trafieniu(t);
   plan_.update();
@@ -179,8 +178,7 @@ bool obrazy_planu::zablokowane() const {
 }
 
 void obrazy_planu::przesun(double dx, double dy) {
-  if (zdjecia_->przeciagnij(dx, dy) == wynik_przeciagania::przesuniety && (dx != 0 || dy != 0))
-    przesunieto_ = true;
+  zdjecia_->przeciagnij(dx, dy);
 }
 
 void obrazy_planu::obroc(double dx) {
@@ -189,8 +187,4 @@ void obrazy_planu::obroc(double dx) {
   po_zmianie_zdjec();
 }
 
-void obrazy_planu::pusc() {
-  if (!przesunieto_) return;
-  przesunieto_ = false;
-  po_zmianie_zdjec();
-}
+void obrazy_planu::pusc() { po_zmianie_zdjec(); }

@@ -86,7 +86,6 @@ class obrazy_planu : public QObject, public warstwy_obrazow, public zdjecia_pod_
   std::unique_ptr<magazyn_satek> satki_;
   bool satki_widoczne_ = false;
   double przezroczystosc_satek_ = 1.0;
-  bool przesunieto_ = false;  // the grab moved its picture
   bool ladowalo_ = false;     // the last frame still waited for tiles
   QTimer miganie_;
   QTimer dociaganie_;  // another frame while decoded tiles wait for their textures

@@ -74,7 +74,7 @@ class okno_glowne : public QMainWindow {
   void odswiez();
   // The document changed: mark it, the hover and the panels taken again, redraw.
   void po_edycji();
-  // The pictures changed: for now only drawn again (the document does not hold them).
+  // The pictures changed: drawn again (their undo steps are kept by the pictures commands).
   void po_edycji_zdjec();
 
  protected:

@@ -23,6 +23,7 @@
 #include "ui/panel_ladowania.h"
 #include "ui/panel_satek.h"
 #include "ui/panel_zdjec.h"
+#include "view/stan_edytora.h"
 
 namespace {
 constexpr const char* WZOR_PCR = "*.pcr";
@@ -38,11 +39,12 @@ polecenia_obrazow::polecenia_obrazow(okno_glowne& okno, obrazy_planu& obrazy, co
       obrazy_(obrazy),
       katalog_danych_(katalog_danych),
       katalog_zdjec_(QString::fromStdString(katalog_danych + "/pic_coords")),
-      katalog_satek_(QString::fromStdString(katalog_danych + "/sat_coords")) {
+      katalog_satek_(QString::fromStdString(katalog_danych + "/sat_coords")),
+      historia_(obrazy, okno.cofanie(), [this] { po_przywroceniu(); }) {
   polacz_panel_zdjec();
   polacz_panel_satek();
   obrazy_.po_trafieniu = [this](const trafienie_obrazka& t) { po_trafieniu(t); };
-  obrazy_.po_edycji_zdjec = [this] { okno_.po_edycji_zdjec(); };
+  obrazy_.po_edycji_zdjec = [this] { po_edycji(); };
   panel_ladowania* ladowania = okno_.ladowania();
   obrazy_.po_postepie = [ladowania](magazyn_satek::postep p) {
     ladowania->zaladowane->setText(QString::number(p.gotowe));
@@ -57,6 +59,24 @@ void polecenia_obrazow::na_wybranym(F f) {
   lista_obrazkow& l = obrazy_.zdjecia();
   if (l.wybrany() < 0) return;
   f(l);
+  po_edycji();
+}
+
+void polecenia_obrazow::po_edycji() {
+  const stan_myszy& m = okno_.edytor().mysz;
+  if (!m.lewy_wcisniety && !m.obrot_aktywny && !okno_.zdjec()->suwak_przezroczystosci->isSliderDown())
+    historia_.zatwierdz();
+  okno_.po_edycji_zdjec();
+}
+
+void polecenia_obrazow::po_przywroceniu() {
+  const lista_obrazkow& l = obrazy_.zdjecia();
+  trafienie_obrazka t;
+  if (l.wybrany() >= 0) {
+    const obrazek& o = l.obrazki()[static_cast<std::size_t>(l.wybrany())];
+    t = {true, o.widoczny, o.zablokowany};
+  }
+  po_trafieniu(t);
   okno_.po_edycji_zdjec();
 }
 
@@ -74,6 +94,7 @@ void polecenia_obrazow::polacz_panel_zdjec() {
   klik(p->zapisz_calosc, [this] { zapisz_calosc(); });
   connect(p->suwak_przezroczystosci, &QSlider::valueChanged, this,
           [this](int v) { na_wybranym([v](lista_obrazkow& l) { l.ustaw_przezroczystosc(v); }); });
+  connect(p->suwak_przezroczystosci, &QSlider::sliderReleased, this, [this] { po_edycji(); });
   connect(p->widoczny, &QCheckBox::toggled, this,
           [this](bool v) { na_wybranym([v](lista_obrazkow& l) { l.ustaw_widoczny(v); }); });
   connect(p->zablokowany, &QCheckBox::toggled, this,
@@ -124,7 +145,7 @@ std::string polecenia_obrazow::plik(bool zapis, const QString& katalog, const ch
 void polecenia_obrazow::wyczysc_zdjecia() {
   bool usuniete = false;
   obrazy_.z_kontekstem([&] { usuniete = obrazy_.zdjecia().usun_wszystkie(); });
-  if (usuniete) okno_.po_edycji_zdjec();
+  if (usuniete) po_edycji();
 }
 
 void polecenia_obrazow::usun_wybrane_zdjecie() {
@@ -132,7 +153,7 @@ void polecenia_obrazow::usun_wybrane_zdjecie() {
   obrazy_.z_kontekstem([&] { usuniete = obrazy_.zdjecia().usun_wybrany(); });
   if (!usuniete) return;
   po_trafieniu({});
-  okno_.po_edycji_zdjec();
+  po_edycji();
 }
 
 void polecenia_obrazow::dodaj_z_pliku() {
@@ -140,7 +161,7 @@ void polecenia_obrazow::dodaj_z_pliku() {
   if (sciezka.empty()) return;
   bool dodany = false;
   obrazy_.z_kontekstem([&] { dodany = obrazy_.zdjecia().dodaj_z_pliku(sciezka, obrazy_.kamera()); });
-  if (dodany) okno_.po_edycji_zdjec();
+  if (dodany) po_edycji();
 }
 
 void polecenia_obrazow::wczytaj_calosc() {
@@ -150,7 +171,7 @@ void polecenia_obrazow::wczytaj_calosc() {
   obrazy_.z_kontekstem([&] { wczytany = wczytaj_pcr(obrazy_.zdjecia(), sciezka); });
   if (!wczytany) return;
   po_trafieniu({});
-  okno_.po_edycji_zdjec();
+  po_edycji();
 }
 
 void polecenia_obrazow::zapisz_calosc() {
@@ -219,5 +240,6 @@ void polecenia_obrazow::wczytaj_domyslne() {
   } catch (const blad_pliku&) {
     // Without the bundled map the editor starts without it.
   }
+  historia_.od_nowa();
   okno_.odswiez();
 }

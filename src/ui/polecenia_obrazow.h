@@ -4,6 +4,8 @@
 #include <QString>
 #include <string>
 
+#include "ui/historia_zdjec.h"
+
 class okno_glowne;
 class obrazy_planu;
 struct trafienie_obrazka;
@@ -37,6 +39,11 @@ class polecenia_obrazow : public QObject {
   void polacz_panel_zdjec();
   void polacz_panel_satek();
   void po_trafieniu(const trafienie_obrazka& t);
+  // The pictures changed: one step of the undo history unless a button or the opacity slider
+  // is still held (the step comes at its release), then drawn again.
+  void po_edycji();
+  // Undo or redo put pictures back: the controls follow the selected one.
+  void po_przywroceniu();
   // A file from the dialog, or "" after the cancel's log line and message.
   std::string plik(bool zapis, const QString& katalog, const char* wzor, const char* log_anulowania);
   void wpisz_poczatek();
@@ -49,4 +56,5 @@ class polecenia_obrazow : public QObject {
   const std::string katalog_danych_;
   const QString katalog_zdjec_;
   const QString katalog_satek_;
+  historia_zdjec historia_;
 };

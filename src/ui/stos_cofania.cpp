@@ -55,9 +55,11 @@ void stos_cofania::ponow() {
   emit zmieniono();
 }
 
-void stos_cofania::krok(const krok_historii& krok) {
-  stos_.push(new polecenie_kroku(dok_, krok));
+void stos_cofania::dodaj(QUndoCommand* krok) {
+  stos_.push(krok);
   emit zmieniono();
 }
+
+void stos_cofania::krok(const krok_historii& krok) { dodaj(new polecenie_kroku(dok_, krok)); }
 
 void stos_cofania::nowa_historia() { stos_.clear(); }

@@ -21,6 +21,10 @@ class stos_cofania : public QObject, public odbiorca_krokow {
   void cofnij();
   void ponow();
 
+  // A step of something the document does not hold (the pictures), done already: its first
+  // redo must do nothing.
+  void dodaj(QUndoCommand* krok);
+
   void krok(const krok_historii& krok) override;
   void nowa_historia() override;
 

@@ -244,6 +244,10 @@ bool sterowanie::zwolnienie(przycisk_myszy p, const zdarzenie_myszy& z) {
     case przycisk_myszy::prawy:
       if (!m.obrot_aktywny) return false;
       m.obrot_aktywny = false;
+      if (!tryb_sieci()) {
+        if (zdjecia_) zdjecia_->pusc();
+        return true;
+      }
       if (obrocono_) {
         obrocono_ = false;
         dok_.zmiana();

@@ -15,6 +15,7 @@ class zdjecia_pod_mysza {
   virtual bool zablokowane() const = 0;
   virtual void przesun(double dx, double dy) = 0;
   virtual void obroc(double dx) = 0;
+  // The button that dragged or turned is up: whatever it changed is one finished edit.
   virtual void pusc() = 0;
 };
 

@@ -228,6 +228,50 @@ TEST(Obrazki, UsuwanieZTeksturami) {
   EXPECT_TRUE(lista.obrazki().empty());
 }
 
+// Undo and redo of the pictures: a description without textures, put back keeping the textures
+// of pictures that stay, deleting those of pictures that go and loading those that come back
+// when drawn; the selection follows its picture.
+TEST(Obrazki, OpisIPrzywrocenieZachowujaTekstury) {
+  tekstury_testowe t;
+  lista_obrazkow lista(t.uslugi());
+  std::vector<obrazek> dwa = {prostokat(0, 0, 1, 1), prostokat(10, 0, 11, 1)};
+  dwa[0].tekstura = 7;
+  dwa[1].tekstura = 8;
+  dwa[0].tekstura_wczytana = dwa[1].tekstura_wczytana = true;
+  lista.zastap(dwa);
+  const std::vector<obrazek> przed = lista.opis();
+  ASSERT_EQ(przed.size(), 2u);
+  EXPECT_EQ(przed[0].tekstura, 0u);
+  EXPECT_NE(przed[0].numer, przed[1].numer);
+
+  lista.trafienie(10.5, 0.5, 0.025);  // the second picture
+  lista.na_wierzch();
+  lista.odbij_x();
+  lista.trafienie(0.5, 0.5, 0.025);
+  ASSERT_TRUE(lista.usun_wybrany());
+  EXPECT_EQ(t.usuniete, std::vector<unsigned>{7});
+  const std::vector<obrazek> po = lista.opis();
+  ASSERT_EQ(po.size(), 1u);
+  EXPECT_EQ(po[0].x1, 11);
+
+  lista.trafienie(10.5, 0.5, 0.025);
+  lista.przywroc(przed);
+  EXPECT_EQ(lista.opis(), przed);
+  EXPECT_EQ(lista.obrazki()[1].tekstura, 8u);  // kept, not loaded again
+  EXPECT_EQ(lista.obrazki()[0].tekstura, 0u);
+  EXPECT_EQ(lista.wybrany(), 1);
+  malarz_rejestrujacy m;
+  lista.rysuj(m);
+  EXPECT_EQ(t.ladowane, std::vector<std::string>{"p.bmp"});  // the one that came back
+  EXPECT_EQ(lista.obrazki()[0].tekstura, 100u);
+
+  lista.przywroc(po);
+  EXPECT_EQ(lista.opis(), po);
+  EXPECT_EQ(t.usuniete, (std::vector<unsigned>{7, 100}));
+  EXPECT_EQ(lista.obrazki()[0].tekstura, 8u);
+  EXPECT_EQ(lista.wybrany(), 0);
+}
+
 TEST(Obrazki, MiganieCzternascieUkrytychSzesnascieWidocznych) {
   tekstury_testowe t;
   lista_obrazkow lista(t.uslugi());

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QSlider>
 #include <QTest>
 #include <cstdlib>
 
 #include "ui/obrazy_okna.h"
 #include "ui/obrazy_planu.h"
+#include "ui/okno_glowne.h"
+#include "ui/panel_zdjec.h"
 #include "ui/polecenia_obrazow.h"
+#include "ui/stos_cofania.h"
 #include "ui/widok_planu.h"
 
 namespace {
@@ -85,6 +89,42 @@ TEST(MyszZdjec, PrawyPrzyciskObraca) {
   t.obrazy().zdjecia().ustaw_zablokowany(true);
   ciagnij(t, Qt::RightButton, 20, 15, 30, 15);
   EXPECT_DOUBLE_EQ(obrazek_0(t).rotacja, 4);
+}
+
+// A drag, a rotation, a held opacity slider and a deletion are one undo step each; undo and redo
+// walk the pictures back and forth through every state.
+TEST(MyszZdjec, KazdaZmianaObrazkaToJedenKrokCofania) {
+  okno_obrazow t;
+  t.okno.ustaw_tryb_edycji(TRYB_ZDJECIA);
+  t.jeden_obrazek(0, 0, 40, 30);
+  const lista_obrazkow& l = t.obrazy().zdjecia();
+  const int poczatek = t.okno.cofanie().stos().count();
+  std::vector<std::vector<obrazek>> stany{l.opis()};
+  ciagnij(t, Qt::LeftButton, 20, 15, 25, 18);
+  stany.push_back(l.opis());
+  ciagnij(t, Qt::RightButton, 25, 18, 29, 18);
+  stany.push_back(l.opis());
+  QSlider* suwak = t.okno.zdjec()->suwak_przezroczystosci;
+  suwak->setSliderDown(true);
+  suwak->setValue(10);
+  suwak->setValue(20);
+  suwak->setSliderDown(false);
+  stany.push_back(l.opis());
+  t.okno.polecenia_obrazow_okna().usun_wybrane_zdjecie();
+  stany.push_back(l.opis());
+  ASSERT_EQ(t.okno.cofanie().stos().count(), poczatek + 4);
+  EXPECT_EQ(stany[1][0].x1, 5);
+  EXPECT_DOUBLE_EQ(stany[2][0].rotacja, 4);
+  EXPECT_DOUBLE_EQ(stany[3][0].przezroczystosc, 0.5);
+  EXPECT_TRUE(stany[4].empty());
+  for (int i = 4; i > 0; --i) {
+    t.okno.cofnij();
+    EXPECT_EQ(l.opis(), stany[static_cast<std::size_t>(i - 1)]) << i;
+  }
+  for (int i = 1; i <= 4; ++i) {
+    t.okno.ponow();
+    EXPECT_EQ(l.opis(), stany[static_cast<std::size_t>(i)]) << i;
+  }
 }
 
 // Tiles, a picture and track together, against a committed picture. To make it again:

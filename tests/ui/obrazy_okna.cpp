@@ -25,6 +25,7 @@ void okno_obrazow::jeden_obrazek(double x1, double y1, double x2, double y2) {
   o.tekstura_wczytana = true;
   std::vector<obrazek> v{o};
   obrazy().z_kontekstem([&] { obrazy().zdjecia().zastap(std::move(v)); });
+  obrazy().po_zmianie_zdjec();
 }
 
 QPoint okno_obrazow::piksel(double x, double y) const {

@@ -13,7 +13,8 @@ struct okno_obrazow : okno_testowe {
   okno_obrazow();
 
   obrazy_planu& obrazy() const;
-  // One picture from (x1, y1) to (x2, y2), its texture not loaded (it draws white).
+  // One picture from (x1, y1) to (x2, y2), its texture not loaded (it draws white); a step of
+  // the undo history as a loaded picture file is.
   void jeden_obrazek(double x1, double y1, double x2, double y2);
   QPoint piksel(double x, double y) const;
   // The cursor over a plan point, no button held (sent straight to the plan: QTest would move
