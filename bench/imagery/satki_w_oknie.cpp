@@ -81,6 +81,7 @@ double do_zaladowania(widok_planu& plan, obrazy_planu& obrazy) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  ustaw_przydzial_pamieci();
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
   std::setlocale(LC_NUMERIC, "C");

@@ -25,6 +25,7 @@ std::size_t potega_dwojki(std::int32_t n) {
 }
 
 // GL rounds the sides to powers of two and may keep RGB as four bytes; mipmaps add a third.
+// An upper bound: compressed, a tile takes an eighth of it.
 std::size_t pamiec_tekstury(const obraz& o) {
   return potega_dwojki(o.szerokosc) * potega_dwojki(o.wysokosc) * 4 * 4 / 3;
 }

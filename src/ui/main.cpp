@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <clocale>
-#include <malloc.h>
 #include <cstdio>
 #include <memory>
 
@@ -15,10 +14,7 @@
 #include "view/stan_edytora.h"
 
 int main(int argc, char** argv) {
-  // Large blocks (decoded images, texture storage) are mapped and go back to the system when
-  // freed. Left to itself glibc raises this threshold after the first such block is freed, and
-  // later ones land in the heap, where small blocks between them keep the pages resident.
-  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+  ustaw_przydzial_pamieci();
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
   // Files and boxes always use a decimal point, whatever the user's locale.
