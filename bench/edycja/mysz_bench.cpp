@@ -118,7 +118,6 @@ BENCHMARK(ruch_bez_zmian_100k)->Unit(benchmark::kMillisecond)->ComputeStatistics
 }  // namespace
 
 int main(int argc, char** argv) {
-  ustaw_przydzial_pamieci();
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
   std::setlocale(LC_NUMERIC, "C");

@@ -119,7 +119,6 @@ void pojedyncza(const char* co, double ms) { std::printf("%-34s %7.1f ms\n", co,
 
 int main(int argc, char** argv) {
   const int n = argc > 1 ? std::max(3, std::atoi(argv[1])) : 30;
-  ustaw_przydzial_pamieci();
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
 

@@ -14,7 +14,6 @@
 #include "view/stan_edytora.h"
 
 int main(int argc, char** argv) {
-  ustaw_przydzial_pamieci();
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
   // Files and boxes always use a decimal point, whatever the user's locale.

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <malloc.h>
 
 #include "app/dokument.h"
 #include "app/katalog_danych.h"
@@ -50,13 +49,6 @@ void ustaw_format_gl() {
   format.setProfile(QSurfaceFormat::CompatibilityProfile);
   format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
   QSurfaceFormat::setDefaultFormat(format);
-}
-
-void ustaw_przydzial_pamieci() {
-  // Large blocks (decoded images, texture storage) are mapped and go back to the system when
-  // freed. Left to itself glibc raises this threshold after the first such block is freed, and
-  // later ones land in the heap, where small blocks between them keep the pages resident.
-  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 }
 
 std::string katalog_danych_programu() {

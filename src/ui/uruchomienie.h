@@ -22,8 +22,6 @@ opcje_uruchomienia czytaj_wiersz_polecen(const QStringList& argumenty);
 
 // The GL context the plan view needs (fixed-function drawing): set before QApplication exists.
 void ustaw_format_gl();
-// How the process takes memory, set first thing (the editor and its benchmarks alike).
-void ustaw_przydzial_pamieci();
 
 // The data folder: the one found beside or above the program, else "data" in the working
 // directory (whose absence the template loader then reports).
