@@ -6,7 +6,7 @@
 
 #include "imagery/plik_cor.h"
 #include "imagery/satki.h"
-#include "malarz_pusty.h"
+#include "support/malarz_pusty.h"
 #include "plik_w_pamieci.h"
 #include "po_wczytaniu.h"
 #include "view/siatka.h"

@@ -4,7 +4,7 @@
 #include "imagery/obrazki.h"
 #include "imagery/plik_pcr.h"
 #include "io/blad_pliku.h"
-#include "malarz_pusty.h"
+#include "support/malarz_pusty.h"
 #include "plik_w_pamieci.h"
 #include "po_wczytaniu.h"
 

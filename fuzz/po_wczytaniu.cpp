@@ -10,7 +10,7 @@
 #include "io/eksport.h"
 #include "io/strumien_rekordow.h"
 #include "io/trasa.h"
-#include "malarz_pusty.h"
+#include "support/malarz_pusty.h"
 
 namespace {
 

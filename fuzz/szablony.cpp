@@ -2,7 +2,7 @@
 // stepped through and placed, and the layout they make used as any other.
 #include <algorithm>
 
-#include "malarz_pusty.h"
+#include "support/malarz_pusty.h"
 #include "plik_w_pamieci.h"
 #include "po_wczytaniu.h"
 

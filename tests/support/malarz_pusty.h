@@ -2,8 +2,8 @@
 
 #include "track/malarz.h"
 
-// Drawing that goes nowhere: the fuzz targets run the drawing code for what it computes on the
-// way, not for a picture.
+// Drawing that goes nowhere: fuzz targets and benchmarks run the drawing code for what it
+// computes on the way, not for a picture.
 class malarz_pusty : public malarz {
  public:
   void kolor(float, float, float) override {}
