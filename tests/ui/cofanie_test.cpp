@@ -8,6 +8,7 @@
 
 #include "io/projekt.h"
 #include "support/katalog_tymczasowy.h"
+#include "support/na_ekranie.h"
 #include "ui/okno_testowe.h"
 #include "ui/stos_cofania.h"
 #include "view/sterowanie.h"
@@ -24,10 +25,10 @@ struct edytor_testowy : okno_testowe {
 
   int kroki() { return okno.cofanie().stos().count(); }
   zdarzenie_myszy nad(double x, double y, bool lewy = false, bool prawy = false) const {
-    const widok& w = edytor.kamera;
+    const polozenie_na_ekranie p = na_ekranie(edytor.kamera, x, y);
     zdarzenie_myszy z;
-    z.px = 512 + (x + w.przes_x) * w.skala / w.proporcja * 512;
-    z.py = 300 - (y + w.przes_y) * w.skala * 300;
+    z.px = p.x;
+    z.py = p.y;
     z.lewy = lewy;
     z.prawy = prawy;
     return z;

@@ -15,16 +15,6 @@
 
 namespace {
 
-// Press over a, the cursor in steps to b, release there: through the real plan widget.
-void ciagnij(okno_obrazow& t, Qt::MouseButton przycisk, double ax, double ay, double bx, double by) {
-  QWidget* plan = t.okno.plan();
-  const QPoint a = t.piksel(ax, ay), b = t.piksel(bx, by);
-  t.nad(ax, ay);
-  QTest::mousePress(plan, przycisk, {}, a);
-  for (int i = 1; i <= 4; ++i) QTest::mouseMove(plan, a + (b - a) * i / 4);
-  QTest::mouseRelease(plan, przycisk, {}, b);
-}
-
 const obrazek& obrazek_0(okno_obrazow& t) { return t.obrazy().zdjecia().obrazki().at(0); }
 
 struct oczekiwany_ruch {
@@ -52,7 +42,7 @@ TEST(MyszZdjec, PrzeciaganieCialaKrawedziINaroznikow) {
     t.okno.ustaw_tryb_edycji(TRYB_ZDJECIA);
     t.jeden_obrazek(0, 0, 40, 30);
     const widok kamera = t.edytor.kamera;
-    ciagnij(t, Qt::LeftButton, r.ax, r.ay, r.ax + 5, r.ay + 3);
+    t.ciagnij(Qt::LeftButton, r.ax, r.ay, r.ax + 5, r.ay + 3);
     const obrazek& o = obrazek_0(t);
     EXPECT_EQ(o.x1, r.x1) << r.ax << " " << r.ay;
     EXPECT_EQ(o.y1, r.y1) << r.ax << " " << r.ay;
@@ -69,7 +59,7 @@ TEST(MyszZdjec, ZablokowanyPrzesuwaWidok) {
   t.jeden_obrazek(0, 0, 40, 30);
   t.obrazy().chwyc(20, 15);
   t.obrazy().zdjecia().ustaw_zablokowany(true);
-  ciagnij(t, Qt::LeftButton, 20, 15, 25, 18);
+  t.ciagnij(Qt::LeftButton, 20, 15, 25, 18);
   EXPECT_EQ(obrazek_0(t).x1, 0);
   EXPECT_EQ(obrazek_0(t).y2, 30);
   EXPECT_DOUBLE_EQ(t.edytor.kamera.przes_x, -35);
@@ -81,13 +71,12 @@ TEST(MyszZdjec, PrawyPrzyciskObraca) {
   okno_obrazow t;
   t.okno.ustaw_tryb_edycji(TRYB_ZDJECIA);
   t.jeden_obrazek(0, 0, 40, 30);
-  t.nad(20, 15);
-  QTest::mouseClick(t.okno.plan(), Qt::LeftButton, {}, t.piksel(20, 15));
-  ciagnij(t, Qt::RightButton, 20, 15, 24, 10);
+  t.klik(Qt::LeftButton, 20, 15);
+  t.ciagnij(Qt::RightButton, 20, 15, 24, 10);
   EXPECT_DOUBLE_EQ(obrazek_0(t).rotacja, 4);
   EXPECT_EQ(obrazek_0(t).x1, 0);
   t.obrazy().zdjecia().ustaw_zablokowany(true);
-  ciagnij(t, Qt::RightButton, 20, 15, 30, 15);
+  t.ciagnij(Qt::RightButton, 20, 15, 30, 15);
   EXPECT_DOUBLE_EQ(obrazek_0(t).rotacja, 4);
 }
 
@@ -100,9 +89,9 @@ TEST(MyszZdjec, KazdaZmianaObrazkaToJedenKrokCofania) {
   const lista_obrazkow& l = t.obrazy().zdjecia();
   const int poczatek = t.okno.cofanie().stos().count();
   std::vector<std::vector<obrazek>> stany{l.opis()};
-  ciagnij(t, Qt::LeftButton, 20, 15, 25, 18);
+  t.ciagnij(Qt::LeftButton, 20, 15, 25, 18);
   stany.push_back(l.opis());
-  ciagnij(t, Qt::RightButton, 25, 18, 29, 18);
+  t.ciagnij(Qt::RightButton, 25, 18, 29, 18);
   stany.push_back(l.opis());
   QSlider* suwak = t.okno.zdjec()->suwak_przezroczystosci;
   suwak->setSliderDown(true);

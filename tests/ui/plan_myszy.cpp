@@ -5,6 +5,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "support/na_ekranie.h"
 #include "ui/widok_planu.h"
 
 plan_myszy::plan_myszy() {
@@ -16,9 +17,8 @@ plan_myszy::plan_myszy() {
 QWidget* plan_myszy::plan() const { return okno.plan(); }
 
 QPoint plan_myszy::piksel(double x, double y) const {
-  const widok& w = edytor.kamera;
-  return {static_cast<int>(std::lround(512 + (x + w.przes_x) * w.skala * 300)),
-          static_cast<int>(std::lround(300 - (y + w.przes_y) * w.skala * 300))};
+  const polozenie_na_ekranie p = na_ekranie(edytor.kamera, x, y);
+  return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
 }
 
 void plan_myszy::nad(double x, double y, Qt::KeyboardModifiers klawisze) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/dokument.h"
+#include "support/na_ekranie.h"
 #include "view/klatka_gl.h"
 #include "view/pamiec_planu.h"
 
@@ -59,10 +60,8 @@ QImage kontekst_gl::rysunek(const widok& w, const std::function<void(malarz_gl&)
 }
 
 piksel_planu piksel(const widok& w, double x, double y) {
-  const double nx = (x + w.przes_x) * w.skala / w.proporcja;
-  const double ny = (y + w.przes_y) * w.skala;
-  return {static_cast<int>(std::floor((nx + 1) * SZEROKOSC_WIDOKU / 2)),
-          static_cast<int>(std::floor((1 - ny) * WYSOKOSC_WIDOKU / 2))};
+  const polozenie_na_ekranie p = na_ekranie(w, x, y);
+  return {static_cast<int>(std::floor(p.x)), static_cast<int>(std::floor(p.y))};
 }
 
 int rozne_piksele(const QImage& a, const QImage& b, std::string* pierwszy) {

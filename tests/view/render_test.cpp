@@ -17,6 +17,7 @@
 #include "io/projekt.h"
 #include "io/wczytywanie.h"
 #include "kontekst_gl.h"
+#include "support/na_ekranie.h"
 #include "svg_testowe.h"
 #include "ui/widok_planu.h"
 #include "uklady_testowe.h"
@@ -156,8 +157,8 @@ TEST_F(test_render, SvgProbkiMaSzynyKazdejLiniiIZadnejCzerwieni) {
   // bends take the whole line). Bends are strips.
   const double metr = w.skala * 300;  // pixels a metre
   const auto w_pikselach = [&](const w_punkt* p) {
-    return std::pair{(p->GET_X() + w.przes_x) * w.skala / w.proporcja * 512 + 512,
-                     300 - (p->GET_Y() + w.przes_y) * w.skala * 300};
+    const polozenie_na_ekranie px = na_ekranie(w, p->GET_X(), p->GET_Y());
+    return std::pair{px.x, px.y};
   };
   const auto szyny = d.wszystkie("line", "track");
   for (const w_linia* l : dok.tor.l) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/dokument.h"
+#include "support/na_ekranie.h"
 #include "support/panel_rejestrujacy.h"
 #include "support/rejestrator_komunikatow.h"
 #include "support/uklad_testowy.h"
@@ -24,10 +25,10 @@ struct plan_testowy : ::testing::Test {
   // The event at the widget pixel over plan point (x, y), with the buttons held after it.
   zdarzenie_myszy nad(double x, double y, bool lewy = false, bool prawy = false, bool srodkowy = false,
                       bool shift = false) const {
-    const widok& w = stan.kamera;
+    const polozenie_na_ekranie p = na_ekranie(stan.kamera, x, y);
     zdarzenie_myszy z;
-    z.px = 512 + (x + w.przes_x) * w.skala / w.proporcja * 512;
-    z.py = 300 - (y + w.przes_y) * w.skala * 300;
+    z.px = p.x;
+    z.py = p.y;
     z.lewy = lewy;
     z.prawy = prawy;
     z.srodkowy = srodkowy;
