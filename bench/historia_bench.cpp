@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "io/polecenia_plikow.h"
 #include "liczniki.h"
 #include "siec_miejska.h"

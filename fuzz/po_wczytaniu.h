@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 
 // What every fuzz target shares.
 

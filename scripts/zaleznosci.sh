@@ -27,6 +27,14 @@ PAKIETY=(
   clang
   libclang-rt-dev
   desktop-file-utils
+  libproj-dev
+  proj-data
+  libgdal-dev
+  libosmium2-dev
+  libprotozero-dev
+  libbz2-dev
+  libexpat1-dev
+  qt6-translations-l10n
 )
 
 brakujace=()

@@ -7,7 +7,7 @@
 #include <clocale>
 #include <memory>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "io/strumien_rekordow.h"
 #include "liczniki.h"
 #include "siec_miejska.h"

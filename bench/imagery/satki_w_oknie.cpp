@@ -13,7 +13,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/log.h"
 #include "imagery/satki.h"
 #include "imagery/zapis_obrazu.h"

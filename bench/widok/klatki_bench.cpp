@@ -15,7 +15,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "imagery/tekstura.h"
 #include "siec_miejska.h"
 #include "ui/uruchomienie.h"

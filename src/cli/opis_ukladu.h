@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "io/wczytywanie.h"
+#include "dokument/wczytywanie.h"
 
 // "ok", or "error at X Y" with the first flagged line's start point (2 decimals).
 std::string opis_geometrii(const tor_uklad& tor);

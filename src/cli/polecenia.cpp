@@ -5,7 +5,7 @@
 #include "app/komunikaty.h"
 #include "cli/komunikaty_cli.h"
 #include "cli/opis_ukladu.h"
-#include "io/wczytywanie.h"
+#include "dokument/wczytywanie.h"
 #include "cli/zrzut_json.h"
 #include "io/blad_pliku.h"
 #include "io/eksport.h"

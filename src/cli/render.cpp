@@ -7,7 +7,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/katalog_danych.h"
 #include "app/stan.h"
 #include "cli/komunikaty_cli.h"
@@ -18,7 +18,7 @@
 #include "imagery/wczytaj_obraz.h"
 #include "io/blad_pliku.h"
 #include "io/gz_plik.h"
-#include "io/wczytywanie.h"
+#include "dokument/wczytywanie.h"
 #include "view/klatka_gl.h"
 #include "view/malarz_gl.h"
 #include "view/malarz_svg.h"

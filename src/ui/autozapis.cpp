@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/log.h"
 #include "io/projekt.h"
 #include "ui/okno_glowne.h"

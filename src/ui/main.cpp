@@ -4,11 +4,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/log.h"
 #include "ui/autozapis.h"
 #include "ui/okno_glowne.h"
 #include "ui/uruchomienie.h"
+#include "ui/ustawienia.h"
 #include "ui/widok_planu.h"
 #include "ui/zrzut_okna.h"
 #include "view/stan_edytora.h"
@@ -16,6 +17,7 @@
 int main(int argc, char** argv) {
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
+  nazwij_ustawienia();
   // Files and boxes always use a decimal point, whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   const opcje_uruchomienia opcje = czytaj_wiersz_polecen(QApplication::arguments());

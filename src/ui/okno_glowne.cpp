@@ -7,7 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "ui/klawisze_planu.h"
 #include "ui/mysz_planu.h"
 #include "ui/kontrolki.h"

@@ -8,7 +8,7 @@
 
 #include "app/liczby.h"
 #include "io/trasa.h"
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "ui/kontrolki.h"
 #include "ui/okno_glowne.h"
 #include "ui/pola_liczbowe.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <optional>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/liczby.h"
 #include "ui/kontrolki.h"
 #include "ui/okno_glowne.h"

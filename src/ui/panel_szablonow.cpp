@@ -7,7 +7,7 @@
 
 #include "track/przeswity.h"
 #include "track/tor.h"
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/komunikaty.h"
 #include "ui/kontrolki.h"
 #include "ui/okno_glowne.h"

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <optional>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/komunikaty.h"
 #include "model/w_uklad.h"
 #include "track/przeswity.h"

@@ -1,13 +1,13 @@
 #include "ui/pliki_projektu.h"
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/komunikaty.h"
 #include "io/eksport.h"
 #include "io/import_txt.h"
 #include "io/import_vxp.h"
 #include "io/projekt.h"
 #include "io/trasa.h"
-#include "io/wczytywanie.h"
+#include "dokument/wczytywanie.h"
 #include "ui/dialogi.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QUndoStack>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 
 // The editor's undo and redo: every step the document makes, from whichever path of the editor,
 // becomes a command of a QUndoStack whose undo and redo patch the layout back and forth through

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/katalog_danych.h"
 #include "app/log.h"
 #include "app/stan.h"

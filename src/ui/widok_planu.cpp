@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "view/klatka_gl.h"
 #include "view/stan_edytora.h"
 

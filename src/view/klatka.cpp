@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/stan.h"
 #include "track/malarz.h"
 #include "view/siatka.h"

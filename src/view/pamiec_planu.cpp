@@ -1,6 +1,6 @@
 #include "view/pamiec_planu.h"
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "view/malarz_gl.h"
 
 void pamiec_planu::rysuj(const w_uklad& u, bool aktywny) {

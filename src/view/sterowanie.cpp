@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/komunikaty.h"
 #include "view/stan_edytora.h"
 

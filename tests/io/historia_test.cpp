@@ -7,7 +7,7 @@
 #include <random>
 #include <unordered_map>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "io/eksport.h"
 #include "io/generator_projektow.h"
 #include "io/projekt.h"

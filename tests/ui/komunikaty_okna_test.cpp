@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "support/log_tymczasowy.h"
 #include "ui/okno_glowne.h"
 #include "ui/okno_testowe.h"

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <clocale>
 
 #include "ui/uruchomienie.h"
+#include "ui/ustawienia.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -16,6 +18,9 @@ int main(int argc, char** argv) {
   if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
+  // Settings of the tests apart from the user's.
+  QStandardPaths::setTestModeEnabled(true);
+  nazwij_ustawienia();
   std::setlocale(LC_NUMERIC, "C");
   // Closing a tested window must not end anything.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -4,7 +4,7 @@
 #include <deque>
 #include <string>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "support/log_tymczasowy.h"
 #include "support/rejestrator_komunikatow.h"
 #include "ui/okno_glowne.h"

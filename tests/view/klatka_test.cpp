@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/stan.h"
 #include "kontekst_gl.h"
 #include "support/malarz_rejestrujacy.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "support/na_ekranie.h"
 #include "view/klatka_gl.h"
 #include "view/pamiec_planu.h"

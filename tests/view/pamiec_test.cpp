@@ -8,7 +8,7 @@
 #include <functional>
 #include <random>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/stan.h"
 #include "kontekst_gl.h"
 #include "uklady_testowe.h"

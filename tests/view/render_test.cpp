@@ -8,14 +8,14 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/katalog_danych.h"
 #include "app/liczby.h"
 #include "app/stan.h"
 #include "cli/uruchom_cli.h"
 #include "imagery/tekstura.h"
 #include "io/projekt.h"
-#include "io/wczytywanie.h"
+#include "dokument/wczytywanie.h"
 #include "kontekst_gl.h"
 #include "support/na_ekranie.h"
 #include "svg_testowe.h"

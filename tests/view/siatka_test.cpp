@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "kontekst_gl.h"
 #include "support/malarz_rejestrujacy.h"
 #include "view/siatka.h"

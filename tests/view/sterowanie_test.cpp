@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "support/na_ekranie.h"
 #include "support/panel_rejestrujacy.h"
 #include "support/rejestrator_komunikatow.h"

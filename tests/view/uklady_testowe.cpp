@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "track/geometria.h"
 
 void siec_testowa(dokument& dok, std::uint32_t ziarno, int punkty) {

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "kontekst_gl.h"
 #include "support/uklad_testowy.h"
 #include "ui/widok_planu.h"

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "app/katalog_danych.h"
 #include "app/stan.h"
 #include "imagery/tekstura.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 #include "io/projekt.h"
 
 enum class rodzaj_pliku { projekt, stary_projekt, tekst, nieznany };

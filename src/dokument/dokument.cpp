@@ -1,4 +1,4 @@
-#include "app/dokument.h"
+#include "dokument/dokument.h"
 
 dokument::dokument() { historia_.zacznij(tor, trasa, true); }
 

@@ -1,4 +1,4 @@
-#include "io/wczytywanie.h"
+#include "dokument/wczytywanie.h"
 
 #include <algorithm>
 #include <cctype>
