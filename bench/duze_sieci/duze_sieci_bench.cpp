@@ -1,0 +1,272 @@
+// The editor on large generated city networks, against their targets:
+// - for each size, the editor started on the saved network as a user starts it
+//   (`vialtor --zrzut OUT.png FILE`, its own process): the time to the saved first complete
+//   frame and the peak resident memory;
+// - on the largest network, in this process, the editor's window: frames of an editing view of
+//   about 2 000 points and of the whole network, a hover (the mouse moved from one point onto
+//   another, with the pick and the panels) and the frame after it, and the edit of one point
+//   (a drag released: the recompute, the undo step and the panels).
+//
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/duze_sieci/vialtor_bench_duzych_sieci [POINTS...]
+//
+// Without arguments: 100 000, 300 000 and 1 000 000 points.
+#include <GL/gl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dokument/dokument.h"
+#include "io/projekt.h"
+#include "katalog_roboczy.h"
+#include "siec_miejska.h"
+#include "ui/okno_glowne.h"
+#include "ui/uruchomienie.h"
+#include "ui/widok_planu.h"
+#include "view/stan_edytora.h"
+#include "view/widok.h"
+
+namespace {
+
+using zegar = std::chrono::steady_clock;
+
+double ms_od(zegar::time_point t0) { return std::chrono::duration<double, std::milli>(zegar::now() - t0).count(); }
+
+// The targets of a size: first frame and peak memory; none below a million but at 100 000.
+struct cele_startu {
+  double s, mb;
+};
+
+cele_startu cele(int punkty) {
+  if (punkty <= 100000) return {1.5, 400};
+  if (punkty >= 1000000) return {15, 2560};
+  return {0, 0};
+}
+
+const char* ocena(bool ok) { return ok ? "ok" : "PONAD CEL"; }
+
+// The network of the file benchmarks with more points: its turnouts, events on a tenth.
+parametry_sieci parametry(int punkty) { return {.punkty = punkty, .zdarzenia = punkty / 10}; }
+
+struct start_edytora {
+  double s = 0, mb = 0;
+  // Processor time of the editor (the renderer's threads included), which other work on the
+  // machine disturbs less than the elapsed time.
+  double cpu_s = 0;
+  bool ok = false;
+};
+
+// The editor started on `plik` in `katalog`, until it has saved its first frame.
+start_edytora uruchom_edytor(const std::string& plik, const katalog_roboczy& katalog) {
+  const std::string obraz = katalog.plik("klatka.png");
+  const auto t0 = zegar::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(katalog.plik("").c_str()) != 0) _exit(127);
+    execl(VIALTOR_EDYTOR, VIALTOR_EDYTOR, "--zrzut", obraz.c_str(), plik.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  rusage r{};
+  wait4(pid, &status, 0, &r);
+  start_edytora w;
+  w.s = ms_od(t0) / 1000;
+  w.mb = static_cast<double>(r.ru_maxrss) / 1024;
+  w.cpu_s = static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+  w.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return w;
+}
+
+struct wynik {
+  double mediana, najgorsza;
+};
+
+wynik podsumuj(std::vector<double> czasy) {
+  std::sort(czasy.begin(), czasy.end());
+  return {czasy[czasy.size() / 2], czasy.back()};
+}
+
+void wiersz(const char* co, wynik w, double cel) {
+  std::printf("  %-38s mediana %8.1f ms   najgorsza %8.1f ms   cel %5.0f ms   %s\n", co, w.mediana, w.najgorsza, cel,
+              ocena(w.mediana <= cel));
+}
+
+// The editor's window on the network of `plik`, opened as the command line opens it.
+class edytor_w_oknie {
+ public:
+  explicit edytor_w_oknie(const std::string& plik) {
+    const std::string dane = std::string(VIALTOR_ZRODLA) + "/data";
+    okno = std::make_unique<okno_glowne>(dok, edytor, dane);
+    okno->pytania().pokaz = [](QWidget*, const QString& tekst) {
+      std::fprintf(stderr, "Uwaga! %s\n", tekst.toUtf8().constData());
+    };
+    bool gotowe = false;
+    QObject::connect(okno->plan(), &widok_planu::zainicjowany, okno.get(), [&] {
+      po_utworzeniu_kontekstu(*okno, dok, dane);
+      gotowe = true;
+    });
+    okno->show();
+    while (!gotowe) QApplication::processEvents();
+    otworz_z_wiersza_polecen(*okno, plik);
+    // A finished frame at the end of each drawing: what the stopwatch waits for.
+    QObject::connect(okno->plan(), &widok_planu::narysowano, [] { glFinish(); });
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  }
+  ~edytor_w_oknie() {
+    okno->plan()->zwolnij_gl();
+    okno.reset();
+  }
+
+  double klatka() {
+    const auto t0 = zegar::now();
+    okno->plan()->repaint();
+    return ms_od(t0);
+  }
+  wynik seria(int n) {
+    std::vector<double> czasy;
+    for (int i = 0; i < n; ++i) czasy.push_back(klatka());
+    return podsumuj(czasy);
+  }
+
+  QPoint piksel(double x, double y) const {
+    const widok& w = edytor.kamera;
+    const double nx = (x + w.przes_x) * w.skala / w.proporcja;
+    const double ny = (y + w.przes_y) * w.skala;
+    return {static_cast<int>(std::lround((nx + 1) * SZEROKOSC_WIDOKU / 2)),
+            static_cast<int>(std::lround((1 - ny) * WYSOKOSC_WIDOKU / 2))};
+  }
+  QPoint piksel(const w_punkt* p) const { return piksel(p->GET_X(), p->GET_Y()); }
+  void ruch(QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, p, okno->plan()->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(okno->plan(), &e);
+  }
+
+  dokument dok;
+  stan_edytora edytor;
+  std::unique_ptr<okno_glowne> okno;
+};
+
+int punkty_w_widoku(const tor_uklad& u, const widok& w) {
+  const prostokat_planu r = widoczny_prostokat(w);
+  int ile = 0;
+  for (const w_punkt* p : u.p) {
+    const double x = p->GET_X(), y = p->GET_Y();
+    ile += x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2;
+  }
+  return ile;
+}
+
+// The zoom at which about `ile` points are in view around point p.
+void widok_edycji(widok& w, const tor_uklad& u, const w_punkt* p, int ile) {
+  w.przes_x = -p->GET_X();
+  w.przes_y = -p->GET_Y();
+  double a = 1e-5, b = 1;
+  for (int i = 0; i < 40; ++i) {
+    w.skala = std::sqrt(a * b);
+    (punkty_w_widoku(u, w) > ile ? a : b) = w.skala;
+  }
+}
+
+// A free point of two lines near the middle of the network, for a drag that moves one point.
+const w_punkt* punkt_do_edycji(const tor_uklad& u) {
+  for (int i = u.pmax() / 2; i < u.pmax(); ++i)
+    if (u.p[i]->li.size() == 2 && !u.p[i]->element) return u.p[i];
+  return u.p[u.pmax() / 2];
+}
+
+void w_oknie(const std::string& plik, int n) {
+  edytor_w_oknie e(plik);
+  const tor_uklad& t = e.dok.tor;
+  std::printf("okno edytora na %d punktach:\n", t.pmax());
+
+  e.klatka();
+  wiersz("cała sieć w widoku", e.seria(n), 500);
+
+  const w_punkt* srodek = punkt_do_edycji(t);
+  widok_edycji(e.edytor.kamera, t, srodek, 2000);
+  e.klatka();
+  wiersz("widok edycji (~2000 punktów)", e.seria(n), 16);
+
+  // From the point to its neighbour and back: what is hovered changes with every move.
+  const w_punkt* sasiad = srodek->li[0]->p1 == srodek ? srodek->li[0]->p2 : srodek->li[0]->p1;
+  std::vector<double> najazdy, klatki;
+  for (int i = 0; i < n; ++i) {
+    const auto t0 = zegar::now();
+    e.ruch(e.piksel(i % 2 ? sasiad : srodek));
+    najazdy.push_back(ms_od(t0));
+    klatki.push_back(e.klatka());
+  }
+  wiersz("najechanie na punkt", podsumuj(najazdy), 5);
+  wiersz("klatka edycji po najechaniu", podsumuj(klatki), 16);
+
+  // A drag of the point by a few pixels, released: the time of the release.
+  std::vector<double> edycje;
+  for (int i = 0; i < std::max(3, n / 5); ++i) {
+    const QPoint a = e.piksel(srodek);
+    const QPoint b = a + QPoint(i % 2 ? -4 : 4, 0);
+    e.ruch(a);
+    QTest::mousePress(e.okno->plan(), Qt::LeftButton, {}, a);
+    QTest::mouseMove(e.okno->plan(), b);
+    const auto t0 = zegar::now();
+    QTest::mouseRelease(e.okno->plan(), Qt::LeftButton, {}, b);
+    edycje.push_back(ms_od(t0));
+    e.klatka();
+  }
+  wiersz("edycja punktu (przeliczenie, panele)", podsumuj(edycje), 50);
+
+  e.okno->pokaz_wszystko();
+  e.klatka();
+  std::vector<double> calosc;
+  for (int i = 0; i < n; ++i) {
+    e.ruch(e.piksel(i % 2 ? sasiad : srodek));
+    calosc.push_back(e.klatka());
+  }
+  wiersz("cała sieć po najechaniu", podsumuj(calosc), 500);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ustaw_format_gl();
+  QApplication aplikacja(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  std::vector<int> rozmiary;
+  for (int i = 1; i < argc; ++i) rozmiary.push_back(std::atoi(argv[i]));
+  if (rozmiary.empty()) rozmiary = {100000, 300000, 1000000};
+
+  katalog_roboczy katalog;
+  std::string najwieksza;
+  for (int punkty : rozmiary) {
+    const std::string plik = katalog.plik("siec_" + std::to_string(punkty) + ".vxm");
+    {
+      const std::unique_ptr<tor_uklad> siec = siec_miejska(parametry(punkty));
+      if (!zapisz_projekt(plik, *siec, TRASA_SIECI)) {
+        std::fprintf(stderr, "cannot save %s\n", plik.c_str());
+        return 2;
+      }
+    }
+    const start_edytora s = uruchom_edytor(plik, katalog);
+    const cele_startu c = cele(punkty);
+    std::printf("%8d punktów: pierwsza klatka %6.2f s (procesor %.2f s), szczyt pamięci %7.1f MB (%.2f KB na punkt)",
+                punkty, s.s, s.cpu_s, s.mb, s.mb * 1024 / punkty);
+    if (!s.ok) std::printf("   BŁĄD: edytor zakończył się niepowodzeniem");
+    if (c.s > 0) std::printf("   cel %.1f s, %.0f MB: %s", c.s, c.mb, ocena(s.ok && s.s <= c.s && s.mb <= c.mb));
+    std::printf("\n");
+    std::fflush(stdout);
+    najwieksza = plik;
+  }
+  w_oknie(najwieksza, 15);
+  return 0;
+}
