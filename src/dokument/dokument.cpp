@@ -27,8 +27,7 @@ bool dokument::ponow(const krok_historii& krok) {
 }
 
 void dokument::zgodny_z_plikiem(const std::string& sciezka) {
-  if (!historia_.zgodna(tor, trasa)) zacznij_historie(true);
-  historia_.oznacz_zapisany();
+  if (historia_.zgodny_z_plikiem(tor, trasa) && odbiorca_) odbiorca_->nowa_historia();
   plik_ = sciezka;
   ++wersja_;
 }

@@ -53,8 +53,15 @@ bool historia::przejdz(const krok_historii& krok, strona_roznicy z, tor_uklad& t
   return true;
 }
 
-bool historia::zgodna(const tor_uklad& tor, const trasa_info& trasa) const {
-  rekordy_stanu teraz;
-  zapisz_stan(tor, trasa, teraz);
-  return teraz == stan_;
+bool historia::zgodny_z_plikiem(const tor_uklad& tor, const trasa_info& trasa) {
+  zapisz_stan(tor, trasa, zapas_, &stan_);
+  const bool nowa = !(zapas_ == stan_);
+  if (nowa) {
+    std::swap(stan_, zapas_);
+    for (ciag_rekordow& c : stan_.sekcje) c.dopasuj_pamiec();
+    zapas_ = rekordy_stanu{};
+    obecny_ = ++ostatni_numer_;
+  }
+  zapisany_ = obecny_;
+  return nowa;
 }

@@ -36,9 +36,10 @@ class historia {
   bool cofnij(const krok_historii& krok, tor_uklad& tor, trasa_info& trasa);
   bool ponow(const krok_historii& krok, tor_uklad& tor, trasa_info& trasa);
 
-  // Whether the layout and the route hold the recorded state (no edit since the last step).
-  bool zgodna(const tor_uklad& tor, const trasa_info& trasa) const;
-  void oznacz_zapisany() { zapisany_ = obecny_; }
+  // The layout and the route now equal a file's. After a save they hold the recorded state and
+  // the history goes on; after a load a new history starts from them (true). The layout is
+  // written once either way: a large layout's records are its largest cost.
+  bool zgodny_z_plikiem(const tor_uklad& tor, const trasa_info& trasa);
   bool zmieniony() const { return obecny_ != zapisany_; }
   // Memory of the recorded state and of the place the next one is written to.
   std::size_t pamiec_stanu() const { return stan_.pamiec() + zapas_.pamiec(); }
