@@ -93,8 +93,7 @@ TEST(PanelZdjec, MiganieTylkoGdyZaznaczone) {
   migajacy->setChecked(true);
   EXPECT_TRUE(t.obrazy().timer_migania_aktywny());
   EXPECT_FALSE(t.obrazy().zdjecia().ukryte_przez_miganie());
-  QTest::qWait(120);
-  EXPECT_TRUE(t.obrazy().zdjecia().ukryte_przez_miganie());
+  EXPECT_TRUE(QTest::qWaitFor([&t] { return t.obrazy().zdjecia().ukryte_przez_miganie(); }, 1000));
   migajacy->setChecked(false);
   EXPECT_FALSE(t.obrazy().timer_migania_aktywny());
   EXPECT_FALSE(t.obrazy().zdjecia().ukryte_przez_miganie());
