@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
 #include <QWidget>
 
 powrot_aktywnosci::powrot_aktywnosci(QWidget& okno, std::vector<QAction*> skroty)
@@ -14,36 +13,32 @@ powrot_aktywnosci::powrot_aktywnosci(QWidget& okno, std::vector<QAction*> skroty
 powrot_aktywnosci::~powrot_aktywnosci() { qApp->removeEventFilter(this); }
 
 bool powrot_aktywnosci::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-  if (!obiekt->isWidgetType()) return false;
-  auto* w = static_cast<QWidget*>(obiekt);
+  if (!obiekt->isWidgetType() || static_cast<QWidget*>(obiekt)->window() != &okno_) return false;
   switch (zdarzenie->type()) {
-    case QEvent::Hide:
-      // Menus, lists and tooltips never take the activation; other windows do.
-      if (w->isWindow() && w != &okno_ && !(w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip))
-        QTimer::singleShot(0, this, [this] { przywroc(); });
-      return false;
     case QEvent::ShortcutOverride:
       // Not taken by the control: the shortcut goes to its action.
-      if (w->window() == &okno_ && klawisz_skrotu(*static_cast<QKeyEvent*>(zdarzenie))) {
+      if (skrot(*static_cast<QKeyEvent*>(zdarzenie))) {
         zdarzenie->ignore();
         return true;
       }
       return false;
+    case QEvent::KeyPress: {
+      // A key reached the main window while no window is active (a box closed and nothing handed
+      // the activation back): the window takes it, and the shortcut that could not fire acts.
+      if (QApplication::activeWindow() || QApplication::activeModalWidget()) return false;
+      okno_.activateWindow();
+      QAction* a = skrot(*static_cast<QKeyEvent*>(zdarzenie));
+      if (!a) return false;
+      a->trigger();
+      return true;
+    }
     default: return false;
   }
 }
 
-bool powrot_aktywnosci::klawisz_skrotu(const QKeyEvent& k) const {
+QAction* powrot_aktywnosci::skrot(const QKeyEvent& k) const {
   const QKeySequence klawisz(k.keyCombination());
-  for (const QAction* a : skroty_)
-    if (a->isEnabled() && a->shortcuts().contains(klawisz)) return true;
-  return false;
-}
-
-void powrot_aktywnosci::przywroc() {
-  if (!okno_.isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
-  // Another window of the editor that is still up keeps what it has.
-  const QWidget* aktywne = QApplication::activeWindow();
-  if (aktywne && aktywne->isVisible()) return;
-  okno_.activateWindow();
+  for (QAction* a : skroty_)
+    if (a->isEnabled() && a->shortcuts().contains(klawisz)) return a;
+  return nullptr;
 }
