@@ -15,7 +15,9 @@ export UBSAN_OPTIONS=print_stacktrace=1
 # after GL and Qt load and unload theirs, a stale slot sends it into unmapped memory now and then.
 export ASAN_OPTIONS=intercept_tls_get_addr=0
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-export LIBGL_ALWAYS_SOFTWARE=1
+# Mesa's software renderer whatever other drivers are installed, without its on-disk shader
+# cache: a cache left by an earlier run changes what the driver compiles and keeps.
+export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe MESA_SHADER_CACHE_DISABLE=true
 cd build-testy
 # -noreset: the server would otherwise restart whenever its last client leaves, refusing the
 # test program that connects in that moment.

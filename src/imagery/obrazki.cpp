@@ -128,6 +128,12 @@ void lista_obrazkow::ustaw_zablokowany(bool zablokowany) {
   if (obrazek* o = wybrany_obrazek()) o->zablokowany = zablokowany;
 }
 
+int pozycja_przezroczystosci(double przezroczystosc) {
+  // A value from a file may be anything; drawing takes what is not a number as opaque.
+  const double p = std::isfinite(przezroczystosc) ? std::clamp(przezroczystosc, 0.0, 1.0) : 1.0;
+  return static_cast<int>(std::lround(p / KROK_SUWAKA));
+}
+
 void lista_obrazkow::ustaw_przezroczystosc(int pozycja_suwaka) {
   if (obrazek* o = wybrany_obrazek()) o->przezroczystosc = pozycja_suwaka * KROK_SUWAKA;
 }
@@ -205,9 +211,15 @@ void lista_obrazkow::ustaw_miganie(bool miganie) {
   licznik_migania_ = 0;
 }
 
-void lista_obrazkow::krok_migania() {
+void lista_obrazkow::krok_migania(int klatki) {
   if (!miganie_) return;
-  if (++licznik_migania_ >= CYKL_MIGANIA) licznik_migania_ = 0;
+  licznik_migania_ = (licznik_migania_ + klatki) % CYKL_MIGANIA;
+}
+
+int lista_obrazkow::klatki_do_zmiany() const {
+  // Hidden from 1 to 14, shown from 15 through 29 and 0.
+  if (ukryte_przez_miganie()) return POCZATEK_WIDOCZNOSCI - licznik_migania_;
+  return licznik_migania_ == 0 ? 1 : CYKL_MIGANIA - licznik_migania_ + 1;
 }
 
 void lista_obrazkow::rysuj(malarz& m) {

@@ -107,10 +107,12 @@ class lista_obrazkow {
   std::vector<obrazek> opis() const;
   void przywroc(std::vector<obrazek> opis);
 
-  // Blinking: the counter starts from 0 each time it is switched on; one step per frame
-  // of the blinking timer.
+  // Blinking: the counter starts from 0 each time it is switched on; one step per frame of
+  // the cycle (`klatki` steps at once where no frame in between needs drawing).
   void ustaw_miganie(bool miganie);
-  void krok_migania();
+  void krok_migania(int klatki = 1);
+  // Steps of the counter until the pictures appear or disappear.
+  int klatki_do_zmiany() const;
   bool ukryte_przez_miganie() const { return miganie_ && licznik_migania_ > 0 && licznik_migania_ < POCZATEK_WIDOCZNOSCI; }
 
   // The pictures (with the lazy texture loads). Blending is the painter's.
@@ -130,6 +132,9 @@ class lista_obrazkow {
   bool miganie_ = false;
   int licznik_migania_ = 0;
 };
+
+// The opacity slider's position that shows an opacity.
+int pozycja_przezroczystosci(double przezroczystosc);
 
 // The eight handles of a picture in the order of the hit test: corners (x1, y1), (x2, y1),
 // (x2, y2), (x1, y2), then the middles of the bottom, top, left and right edges.

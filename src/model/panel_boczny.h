@@ -4,9 +4,9 @@
 class panel_boczny {
  public:
   virtual ~panel_boczny() = default;
-  // One point: its world x and y, the radius slider position (-1: leave the slider), the
-  // track object, and the radius controls shown.
-  virtual void pokaz_punkt(double x, double y, int pozycja_suwaka, int obiekt) = 0;
+  // One point: its world x and y, its arc radius (negative: a kind without one), the track
+  // object, and the radius controls shown.
+  virtual void pokaz_punkt(double x, double y, double promien, int obiekt) = 0;
   // One line: its length and bearing, read-only.
   virtual void pokaz_linie(double dlugosc, double azymut, int obiekt) = 0;
   // One element: its index, 360 - kat, and the switch position bit.

@@ -13,7 +13,7 @@ void tor_uklad::pokaz_punkt(int nr) {
     return;
   }
   const tor_punkt* t = punkt(nr);
-  if (panel) panel->pokaz_punkt(t->GET_X(), t->GET_Y(), pozycja_suwaka(t->promien), t->obiekt);
+  if (panel) panel->pokaz_punkt(t->GET_X(), t->GET_Y(), t->promien, t->obiekt);
 }
 
 void tor_uklad::pokaz_linie(int nr) {

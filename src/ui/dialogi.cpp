@@ -3,7 +3,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
+#include "app/katalog_danych.h"
 #include "app/komunikaty.h"
 
 namespace {
@@ -11,6 +13,9 @@ namespace {
 std::string wybierz_plik(QWidget* rodzic, const QString& katalog, const QString& wzor, bool zapis) {
   QFileDialog okno(rodzic, QString(), katalog, wzor);
   okno.setOption(QFileDialog::DontUseNativeDialog);
+  // The bundled files stay a click away wherever the dialog opens.
+  const std::string dane = znajdz_katalog_danych();
+  if (!dane.empty()) okno.setSidebarUrls(okno.sidebarUrls() << QUrl::fromLocalFile(QString::fromStdString(dane)));
   if (zapis) {
     okno.setAcceptMode(QFileDialog::AcceptSave);
     okno.setFileMode(QFileDialog::AnyFile);

@@ -92,8 +92,7 @@ std::function<void()> klawisze_planu::dzialanie(const QKeyEvent& k) const {
       return {};
     default: break;
   }
-  // The track's keys: in picture mode the track is left alone.
-  if (edytor_.tryb_edycji != TRYB_TORY) return {};
+  // In every mode; Delete acts on what the mode edits (in picture mode the chosen picture).
   switch (k.key()) {
     case Qt::Key_Delete: return [this] { okno_.usun_zaznaczone(); };
     case Qt::Key_A: return [this] { okno_.pokaz_wszystko(); };

@@ -8,6 +8,7 @@
 #include "app/log.h"
 #include "ui/autozapis.h"
 #include "ui/okno_glowne.h"
+#include "ui/tlumaczenia_qt.h"
 #include "ui/uruchomienie.h"
 #include "ui/ustawienia.h"
 #include "ui/widok_planu.h"
@@ -17,6 +18,7 @@
 int main(int argc, char** argv) {
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
+  wczytaj_tlumaczenia_qt(&aplikacja);
   nazwij_ustawienia();
   // Files and boxes always use a decimal point, whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");

@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 #include <QOpenGLContext>
+#include <cmath>
 #include <filesystem>
 
 #include <GL/gl.h>
@@ -15,8 +16,8 @@ namespace {
 
 // Tiles are 256 pixels; a larger one is decoded smaller rather than refused by GL.
 constexpr int MAKS_BOK_SATKI = 2048;
-// About 30 blink steps a second: a cycle of one second.
-constexpr int OKRES_MIGANIA_MS = 33;
+// The blink cycle's frames as they pass at 60 frames a second: a cycle of half a second.
+constexpr double KLATKA_MIGANIA_MS = 1000.0 / 60;
 // While decoded tiles wait for their textures, the next frame comes this soon.
 constexpr int OKRES_DOCIAGANIA_MS = 15;
 constexpr double KROK_SUWAKA = 0.025;
@@ -49,10 +50,13 @@ obrazy_planu::obrazy_planu(widok_planu& plan, stan_edytora& edytor, const std::s
       ustawienia);
   satki_->ustaw_poczatek(4780, 6192);
 
-  miganie_.setInterval(OKRES_MIGANIA_MS);
+  // A frame only where the pictures appear or disappear.
+  miganie_.setSingleShot(true);
+  miganie_.setTimerType(Qt::PreciseTimer);
   connect(&miganie_, &QTimer::timeout, this, [this] {
-    zdjecia_->krok_migania();
+    zdjecia_->krok_migania(zdjecia_->klatki_do_zmiany());
     plan_.update();
+    nastepna_zmiana_migania();
   });
   dociaganie_.setSingleShot(true);
   dociaganie_.setInterval(OKRES_DOCIAGANIA_MS);
@@ -118,10 +122,14 @@ wspolrzedne_satek obrazy_planu::wspolrzedne() const {
 void obrazy_planu::ustaw_miganie(bool miganie) {
   zdjecia_->ustaw_miganie(miganie);
   if (miganie)
-    miganie_.start();
+    nastepna_zmiana_migania();
   else
     miganie_.stop();
   plan_.update();
+}
+
+void obrazy_planu::nastepna_zmiana_migania() {
+  miganie_.start(static_cast<int>(std::lround(zdjecia_->klatki_do_zmiany() * KLATKA_MIGANIA_MS)));
 }
 
 // The plan's framebuffer is composed into the window as premultiplied colour: translucent

@@ -43,7 +43,8 @@ class obrazy_planu : public QObject, public warstwy_obrazow, public zdjecia_pod_
   wspolrzedne_satek wspolrzedne() const;
   const widok& kamera() const;
 
-  // "Migający": the timer runs only while pictures blink.
+  // "Migający": the timer runs only while pictures blink, and wakes only when they appear or
+  // disappear.
   void ustaw_miganie(bool miganie);
   bool timer_migania_aktywny() const { return miganie_.isActive(); }
 
@@ -78,6 +79,7 @@ class obrazy_planu : public QObject, public warstwy_obrazow, public zdjecia_pod_
 
  private:
   void po_klatce();
+  void nastepna_zmiana_migania();
 
   widok_planu& plan_;
   stan_edytora& edytor_;

@@ -21,6 +21,7 @@
 #include "ui/panel_zaznaczenia.h"
 #include "ui/panel_zdjec.h"
 #include "ui/polecenia_obrazow.h"
+#include "ui/powrot_aktywnosci.h"
 #include "ui/stos_cofania.h"
 #include "ui/widok_planu.h"
 #include "view/stan_edytora.h"
@@ -86,6 +87,7 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   poprzedni_odbiorca_ = ustaw_odbiorce_komunikatow(
       [this](unsigned, const std::string& tekst) { pytania_.pokaz(this, QString::fromStdString(tekst)); });
   klawisze_ = std::make_unique<klawisze_planu>(*this, edytor_);
+  powrot_aktywnosci_ = std::make_unique<powrot_aktywnosci>(*this, std::vector<QAction*>{menu_.cofnij, menu_.ponow});
   move(0, 0);
 }
 

@@ -25,6 +25,7 @@ class mysz_planu;
 class panel_zaznaczenia;
 class obrazy_planu;
 class polecenia_obrazow;
+class powrot_aktywnosci;
 
 // The main window: the menu bar, the 1024 x 600 plan view and the panels below and over it.
 // Runs the menu commands on the document and shows the numbered messages while it exists.
@@ -108,4 +109,5 @@ class okno_glowne : public QMainWindow {
   polecenia_obrazow* polecenia_obrazow_;
   std::unique_ptr<panel_zaznaczenia> zaznaczenie_;
   mysz_planu* mysz_;  // owned by the plan widget
+  std::unique_ptr<powrot_aktywnosci> powrot_aktywnosci_;
 };

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <cmath>
 
 #include "app/liczby.h"
+#include "track/przeswity.h"
 #include "ui/kontrolki.h"
 #include "ui/panel_prawy.h"
 #include "ui/panel_torow.h"
@@ -32,7 +34,7 @@ void panel_zaznaczenia::pokaz_promien(bool widoczny) {
                    widoczny);
 }
 
-void panel_zaznaczenia::pokaz_punkt(double x, double y, int pozycja_suwaka, int obiekt) {
+void panel_zaznaczenia::pokaz_punkt(double x, double y, double promien, int obiekt) {
   panel_prawy& p = prawy_;
   wpisz(p.pole_1, x);
   wpisz(p.pole_2, y);
@@ -41,10 +43,13 @@ void panel_zaznaczenia::pokaz_punkt(double x, double y, int pozycja_suwaka, int 
   ustaw_widocznosc({p.etykieta_x, p.etykieta_y, p.pole_1, p.pole_2, p.zatwierdz}, true);
   ustaw_widocznosc({p.etykieta_d, p.etykieta_k, p.odbicie, p.obrot_180}, false);
   pokaz_promien(true);
-  if (pozycja_suwaka >= 0) {
+  if (promien >= 0) {
+    // The box as the slider writes it: whole metres.
+    torow_.pole_promienia->setText(QString::number(std::trunc(promien), 'f', 0));
+    const int pozycja = pozycja_suwaka(promien);
     // Showing the radius must not apply it.
     const QSignalBlocker bez_powiadomien(torow_.suwak_promienia);
-    torow_.suwak_promienia->setValue(pozycja_suwaka);
+    if (pozycja >= 0) torow_.suwak_promienia->setValue(pozycja);
   }
   pokaz_obiekt(obiekt);
   ustaw_widocznosc({torow_.etykieta_przelozenia, torow_.lista_przelozenia}, false);

@@ -11,7 +11,7 @@ class panel_zaznaczenia : public panel_boczny {
  public:
   panel_zaznaczenia(panel_prawy& prawy, panel_torow& torow) : prawy_(prawy), torow_(torow) {}
 
-  void pokaz_punkt(double x, double y, int pozycja_suwaka, int obiekt) override;
+  void pokaz_punkt(double x, double y, double promien, int obiekt) override;
   void pokaz_linie(double dlugosc, double azymut, int obiekt) override;
   void pokaz_element(int indeks, double kat, int przelozenie) override;
   void pokaz_pusty() override;

@@ -9,6 +9,7 @@
 #include "io/trasa.h"
 #include "dokument/wczytywanie.h"
 #include "ui/dialogi.h"
+#include "ui/katalogi_dialogow.h"
 
 namespace {
 constexpr const char* PROJEKT = "*.vxm";
@@ -26,7 +27,7 @@ bool pliki_projektu::mozna_porzucic() {
 }
 
 std::string pliki_projektu::plik_do_odczytu(const char* wzor) {
-  std::string sciezka = pytania_.otworz_plik(okno_, katalog_projektow_, wzor);
+  std::string sciezka = plik_z_dialogu(pytania_.otworz_plik, okno_, katalog_projektow_, wzor);
   if (sciezka.empty()) brak_pliku_do_wczytania();
   return sciezka;
 }
@@ -54,7 +55,7 @@ void pliki_projektu::dodaj() {
 }
 
 void pliki_projektu::zapisz() {
-  const std::string sciezka = pytania_.zapisz_plik(okno_, katalog_projektow_, PROJEKT);
+  const std::string sciezka = plik_z_dialogu(pytania_.zapisz_plik, okno_, katalog_projektow_, PROJEKT);
   if (sciezka.empty()) {
     brak_pliku_do_zapisu();
     return;
@@ -91,7 +92,7 @@ void pliki_projektu::eksportuj() {
     pokaz_komunikat(KOM_BLAD_GEOMETRII_EKSPORT);
     return;
   }
-  const std::string sciezka = pytania_.zapisz_plik(okno_, katalog_projektow_, EKSPORT);
+  const std::string sciezka = plik_z_dialogu(pytania_.zapisz_plik, okno_, katalog_projektow_, EKSPORT);
   if (sciezka.empty()) {
     eksport_bez_pliku();
     return;

@@ -17,6 +17,7 @@
 #include "imagery/plik_cor.h"
 #include "imagery/plik_pcr.h"
 #include "ui/dialogi.h"
+#include "ui/katalogi_dialogow.h"
 #include "ui/kontrolki.h"
 #include "ui/obrazy_planu.h"
 #include "ui/okno_glowne.h"
@@ -129,12 +130,22 @@ void polecenia_obrazow::po_trafieniu(const trafienie_obrazka& t) {
   const QSignalBlocker a(p->widoczny), b(p->zablokowany);
   p->widoczny->setChecked(t.widoczny);
   p->zablokowany->setChecked(t.zablokowany);
+  pokaz_przezroczystosc();
+}
+
+void polecenia_obrazow::pokaz_przezroczystosc() {
+  const lista_obrazkow& l = obrazy_.zdjecia();
+  if (l.wybrany() < 0) return;
+  QSlider* suwak = okno_.zdjec()->suwak_przezroczystosci;
+  // Showing the opacity must not apply it.
+  const QSignalBlocker bez_powiadomien(suwak);
+  suwak->setValue(pozycja_przezroczystosci(l.obrazki()[static_cast<std::size_t>(l.wybrany())].przezroczystosc));
 }
 
 std::string polecenia_obrazow::plik(bool zapis, const QString& katalog, const char* wzor,
                                     const char* log_anulowania) {
   dialogi& d = okno_.pytania();
-  std::string sciezka = zapis ? d.zapisz_plik(&okno_, katalog, wzor) : d.otworz_plik(&okno_, katalog, wzor);
+  std::string sciezka = plik_z_dialogu(zapis ? d.zapisz_plik : d.otworz_plik, &okno_, katalog, wzor);
   if (sciezka.empty()) {
     if (log_anulowania) log_pisz("%s", log_anulowania);
     pokaz_komunikat(KOM_PLIK_NIE_ISTNIEJE);

@@ -38,7 +38,10 @@ class polecenia_obrazow : public QObject {
  private:
   void polacz_panel_zdjec();
   void polacz_panel_satek();
+  // The picture controls follow the hit (or the selection an undo left); the opacity slider
+  // shows the selected picture's.
   void po_trafieniu(const trafienie_obrazka& t);
+  void pokaz_przezroczystosc();
   // The pictures changed: one step of the undo history unless a button or the opacity slider
   // is still held (the step comes at its release), then drawn again.
   void po_edycji();

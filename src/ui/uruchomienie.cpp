@@ -78,8 +78,10 @@ void po_utworzeniu_kontekstu(okno_glowne& okno, dokument& dok, const std::string
 }
 
 void otworz_z_wiersza_polecen(okno_glowne& okno, const std::string& plik) {
+  const auto wersja = okno.dok().wersja();
   okno.pliki().otworz(plik);
-  okno.pokaz_wszystko();
+  // A refused file leaves the default view.
+  if (okno.dok().wersja() != wersja) okno.pokaz_wszystko();
 }
 
 void zamknij_program(std::unique_ptr<okno_glowne> okno, dokument& dok) {

@@ -257,11 +257,10 @@ bool sterowanie::zwolnienie(przycisk_myszy p, const zdarzenie_myszy& z) {
     case przycisk_myszy::srodkowy: {
       if (!m.ramka_aktywna) return false;
       m.ramka_aktywna = false;
+      // The box selects track in every mode.
       const widok& w = stan_.kamera;
-      if (tryb_sieci()) {
-        dok_.tor.zaznacz_prostokat(m.ramka_x, m.ramka_y, m.plan_x(w), m.plan_y(w), m.shift);
-        po_poleceniu();
-      }
+      dok_.tor.zaznacz_prostokat(m.ramka_x, m.ramka_y, m.plan_x(w), m.plan_y(w), m.shift);
+      po_poleceniu();
       return true;
     }
   }

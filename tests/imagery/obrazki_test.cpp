@@ -353,3 +353,27 @@ TEST(Obrazki, RamkiIUchwytyWybranego) {
 }
 
 }  // namespace
+
+// The editor steps the blink counter from one change to the next: each jump lands where frame
+// by frame stepping first shows or hides the pictures.
+TEST(Obrazki, MiganieSkokiemDoZmiany) {
+  tekstury_testowe t;
+  lista_obrazkow skokami(t.uslugi()), klatkami(t.uslugi());
+  skokami.ustaw_miganie(true);
+  klatkami.ustaw_miganie(true);
+  std::vector<int> skoki;
+  for (int zmiana = 0; zmiana < 5; ++zmiana) {
+    const int n = skokami.klatki_do_zmiany();
+    skoki.push_back(n);
+    skokami.krok_migania(n);
+    const bool przed = klatkami.ukryte_przez_miganie();
+    for (int i = 1; i < n; ++i) {
+      klatkami.krok_migania();
+      ASSERT_EQ(klatkami.ukryte_przez_miganie(), przed) << "a change skipped at frame " << i << " of " << n;
+    }
+    klatkami.krok_migania();
+    ASSERT_NE(klatkami.ukryte_przez_miganie(), przed);
+    EXPECT_EQ(skokami.ukryte_przez_miganie(), klatkami.ukryte_przez_miganie());
+  }
+  EXPECT_EQ(skoki, (std::vector<int>{1, 14, 16, 14, 16}));
+}

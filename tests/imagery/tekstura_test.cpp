@@ -15,6 +15,7 @@
 #include "imagery/zapis_obrazu.h"
 #include "obrazy_testowe.h"
 #include "support/katalog_tymczasowy.h"
+#include "support/wycieki_gl.h"
 
 namespace {
 
@@ -129,5 +130,7 @@ int main(int argc, char** argv) {
   // Listing the tests (at build time) needs no display.
   std::optional<QGuiApplication> aplikacja;
   if (!GTEST_FLAG_GET(list_tests)) aplikacja.emplace(argc, argv);
-  return RUN_ALL_TESTS();
+  const int wynik = RUN_ALL_TESTS();
+  sprawdz_wycieki_przy_sterowniku();
+  return wynik;
 }

@@ -157,7 +157,7 @@ TEST(WskazPanel, PokazujeJedenZaznaczonyPunktLinieLubElement) {
   t.u.wskaz(50, 50, 1, false, false);
   EXPECT_EQ(t.u.panel_nr, 0);
 
-  EXPECT_EQ(t.panel.wywolania, (std::vector<std::string>{"punkt 0 0 96 0", "linia 10 -90 1", "punkt 10 0 -1 0",
+  EXPECT_EQ(t.panel.wywolania, (std::vector<std::string>{"punkt 0 0 215 0", "linia 10 -90 1", "punkt 10 0 5 0",
                                                          "pusty", "element 0 270 1"}));
 }
 

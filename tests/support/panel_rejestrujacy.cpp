@@ -4,8 +4,8 @@
 #include "support/tekst_wywolania.h"
 
 
-void panel_rejestrujacy::pokaz_punkt(double x, double y, int pozycja_suwaka, int obiekt) {
-  wywolania.push_back(tekst_wywolania("punkt", x, y, pozycja_suwaka, obiekt));
+void panel_rejestrujacy::pokaz_punkt(double x, double y, double promien, int obiekt) {
+  wywolania.push_back(tekst_wywolania("punkt", x, y, promien, obiekt));
 }
 void panel_rejestrujacy::pokaz_linie(double dlugosc, double azymut, int obiekt) {
   wywolania.push_back(tekst_wywolania("linia", dlugosc, azymut, obiekt));

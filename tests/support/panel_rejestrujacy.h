@@ -11,7 +11,7 @@ class panel_rejestrujacy : public panel_boczny {
  public:
   std::vector<std::string> wywolania;
 
-  void pokaz_punkt(double x, double y, int pozycja_suwaka, int obiekt) override;
+  void pokaz_punkt(double x, double y, double promien, int obiekt) override;
   void pokaz_linie(double dlugosc, double azymut, int obiekt) override;
   void pokaz_element(int indeks, double kat, int przelozenie) override;
   void pokaz_pusty() override;

@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 
 #include "app/liczby.h"
 #include "io/projekt.h"
+#include "track/przeswity.h"
 #include "ui/panel_prawy.h"
 #include "ui/panel_torow.h"
 #include "ui/plan_myszy.h"
@@ -73,4 +75,39 @@ TEST(CofaniePaneli, PrzesuniecieSuwakaToJedenKrok) {
   EXPECT_EQ(t.kroki(), kroki + 1);
   t.okno.cofnij();
   EXPECT_EQ(rekord(t.dok), przed);
+}
+
+// The radius box and slider show the point the panel shows after every action: a drag of
+// another point, an undo, a deletion.
+TEST(CofaniePaneli, PromienWybranegoPunktuPoKazdejCzynnosci) {
+  luk_myszy t;
+  panel_torow* p = t.okno.torow();
+  const auto sprawdz = [&](const char* po) {
+    SCOPED_TRACE(po);
+    const tor_uklad& tor = t.dok.tor;
+    ASSERT_EQ(p->pole_promienia->isVisible(), tor.panel_tryb == PANEL_PUNKT);
+    if (tor.panel_tryb != PANEL_PUNKT) return;
+    const double r = tor.punkt(tor.panel_nr)->promien;
+    EXPECT_EQ(p->pole_promienia->text(), QString::number(static_cast<int>(r)));
+    EXPECT_EQ(p->suwak_promienia->value(), pozycja_suwaka(r));
+  };
+  p->pole_promienia->setText("80");
+  p->aktualizuj->click();
+  ASSERT_EQ(t.dok.tor.punkt(1)->promien, 80);
+  t.klik(Qt::LeftButton, 60.5, 40);
+  p->suwak_promienia->setValue(25);
+  ASSERT_EQ(t.dok.tor.punkt(2)->promien, 25);
+  sprawdz("a slider");
+
+  t.ciagnij(Qt::LeftButton, 10.5, 10, 15, 15);
+  ASSERT_EQ(t.dok.tor.panel_nr, 0);
+  sprawdz("a drag of a 50 m point");
+  t.okno.cofnij();
+  sprawdz("an undo");
+  t.klik(Qt::LeftButton, 40.5, 10);
+  sprawdz("a click on the 80 m point");
+  t.nad(60.5, 40);
+  QTest::keyClick(t.plan(), Qt::Key_Delete);
+  ASSERT_EQ(t.dok.tor.pmax(), 2);
+  sprawdz("a deletion with the cursor over the 25 m point");
 }

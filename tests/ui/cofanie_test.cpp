@@ -3,7 +3,10 @@
 // follows the history.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <random>
 
 #include "io/projekt.h"
@@ -238,4 +241,40 @@ TEST(Cofanie, ZmienionyWedlugHistorii) {
   EXPECT_TRUE(t.dok.zmieniony()) << "before the saved state";
   t.ponow();
   EXPECT_FALSE(t.dok.zmieniony());
+}
+
+// On a display without a window manager nothing hands the activation back when a box closes:
+// the main window takes it itself, and the undo keys act from any control of the window, an
+// edit box too (whose own text undo would otherwise take them).
+TEST(Cofanie, SkrotyPoZamknieciuKomunikatuIZPolaEdycji) {
+  edytor_testowy t;
+  przygotuj(t);
+  const bajty przed = rekord(t.dok);
+  t.klik_prawym(20, 20);
+  const bajty po = rekord(t.dok);
+  t.okno.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&t.okno));
+
+  QTimer::singleShot(0, [] {
+    QWidget* pudelko = QApplication::activeModalWidget();
+    ASSERT_NE(pudelko, nullptr);
+    QTest::keyClick(pudelko, Qt::Key_Return);
+  });
+  t.okno.pytania().pokaz(&t.okno, "Trasa jest poprawna");
+  // As on a display without a window manager: nothing is active after the box.
+  QApplication::setActiveWindow(nullptr);
+  ASSERT_EQ(QApplication::activeWindow(), nullptr);
+  QTest::keyClick(&t.okno, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rekord(t.dok), przed);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&t.okno));
+
+  QLineEdit* pole = t.kontrolka<QLineEdit>("pole_promienia");
+  ASSERT_NE(pole, nullptr);
+  pole->show();
+  pole->setFocus();
+  ASSERT_EQ(t.okno.focusWidget(), pole);
+  QTest::keyClick(pole, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(rekord(t.dok), po);
+  QTest::keyClick(pole, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rekord(t.dok), przed);
 }

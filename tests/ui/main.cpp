@@ -5,11 +5,8 @@
 #include <clocale>
 
 #include "ui/uruchomienie.h"
+#include "support/wycieki_gl.h"
 #include "ui/ustawienia.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
 
 // The window tests share one application, made as the editor makes it.
 int main(int argc, char** argv) {
@@ -25,11 +22,6 @@ int main(int argc, char** argv) {
   // Closing a tested window must not end anything.
   QApplication::setQuitOnLastWindowClosed(false);
   const int wynik = RUN_ALL_TESTS();
-#if defined(__SANITIZE_ADDRESS__)
-  // Leaks are looked for while the GL driver is loaded and its threads wait idle: what the
-  // driver keeps is then named by its library and suppressed. At exit the display closes, the
-  // driver unloads and its threads end while the checker stops the world.
-  __lsan_do_leak_check();
-#endif
+  sprawdz_wycieki_przy_sterowniku();
   return wynik;
 }

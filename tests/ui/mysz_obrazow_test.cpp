@@ -5,6 +5,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "support/uklad_testowy.h"
 #include "ui/obrazy_okna.h"
 #include "ui/obrazy_planu.h"
 #include "ui/okno_glowne.h"
@@ -145,4 +146,51 @@ TEST(ZlotyObraz, SatkiObrazekITor) {
     }
   }
   EXPECT_LT(rozne, obraz.width() * obraz.height() / 500);
+}
+
+// Picture mode keeps the track's middle-button box and the keys A and P; only Delete acts on
+// the pictures there.
+TEST(MyszZdjec, RamkaIKlawiszeAPTakzeWTrybieZdjec) {
+  okno_obrazow t;
+  tor_uklad& tor = t.dok.tor;
+  for (const double x : {10, 30, 70}) dodaj_punkt_toru(tor, x, 10);
+  tor.przelicz_wszystko();
+  t.jeden_obrazek(0, 0, 40, 30);
+  t.okno.ustaw_tryb_edycji(TRYB_ZDJECIA);
+
+  t.ciagnij(Qt::MiddleButton, 5, 5, 35, 15);
+  EXPECT_TRUE(tor.p[0]->CZY_ZAZNACZONY());
+  EXPECT_TRUE(tor.p[1]->CZY_ZAZNACZONY());
+  EXPECT_FALSE(tor.p[2]->CZY_ZAZNACZONY());
+
+  QTest::keyClick(t.plan(), Qt::Key_P);
+  EXPECT_EQ(t.komunikaty.kody, std::vector<unsigned>{KOM_JEDEN_WZORZEC}) << "no single line selected";
+  widok caly = t.edytor.kamera;
+  ustaw_kadr(caly, tor.pokaz_wszystko());
+  QTest::keyClick(t.plan(), Qt::Key_A);
+  EXPECT_EQ(t.edytor.kamera.skala, caly.skala);
+  EXPECT_EQ(t.edytor.kamera.przes_x, caly.przes_x);
+
+  t.obrazy().chwyc(20, 15);
+  QTest::keyClick(t.plan(), Qt::Key_Delete);
+  EXPECT_TRUE(t.obrazy().zdjecia().obrazki().empty());
+  EXPECT_EQ(tor.pmax(), 3);
+}
+
+// The pictures panel follows undo and redo: the opacity slider shows the chosen picture's.
+TEST(MyszZdjec, SuwakPrzezroczystosciZaCofaniemIPonowieniem) {
+  okno_obrazow t;
+  t.okno.ustaw_tryb_edycji(TRYB_ZDJECIA);
+  t.jeden_obrazek(0, 0, 40, 30);
+  QSlider* suwak = t.okno.zdjec()->suwak_przezroczystosci;
+  suwak->setValue(10);  // nothing chosen: the slider changes no picture
+  t.klik(Qt::LeftButton, 20, 15);
+  EXPECT_EQ(suwak->value(), 40) << "the chosen picture's opacity";
+  QTest::keyClick(suwak, Qt::Key_PageDown);
+  ASSERT_DOUBLE_EQ(obrazek_0(t).przezroczystosc, 0.75);
+  t.okno.menu().cofnij->trigger();
+  EXPECT_DOUBLE_EQ(obrazek_0(t).przezroczystosc, 1.0);
+  EXPECT_EQ(suwak->value(), 40);
+  t.okno.menu().ponow->trigger();
+  EXPECT_EQ(suwak->value(), 30);
 }

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTranslator>
 
 #include "ui/okno_testowe.h"
 #include "ui/okno_trasy.h"
@@ -16,6 +19,7 @@
 #include "ui/panel_szablonow.h"
 #include "ui/panel_torow.h"
 #include "ui/panel_zdjec.h"
+#include "ui/tlumaczenia_qt.h"
 #include "ui/widok_planu.h"
 
 namespace {
@@ -98,4 +102,14 @@ TEST(Okno, MenuPozycjeSeparatoryIKolejnosc) {
   // Nothing to undo or redo yet.
   EXPECT_FALSE(t.okno.menu().cofnij->isEnabled());
   EXPECT_FALSE(t.okno.menu().ponow->isEnabled());
+}
+
+// Qt's own dialogs speak Polish with Qt's translations (installed with the editor's packages).
+TEST(Okno, TekstyQtPoPolsku) {
+  QTranslator* tlumacz = wczytaj_tlumaczenia_qt(qApp);
+  ASSERT_NE(tlumacz, nullptr);
+  QDialogButtonBox przyciski(QDialogButtonBox::Cancel);
+  EXPECT_EQ(przyciski.button(QDialogButtonBox::Cancel)->text().remove('&'), "Anuluj");
+  QCoreApplication::removeTranslator(tlumacz);
+  delete tlumacz;
 }

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QSettings>
 #include <QTest>
 
 #include "io/strumien_rekordow.h"
 #include "support/uklad_testowy.h"
+#include "ui/katalogi_dialogow.h"
 
 okno_testowe::okno_testowe() : okno(dok, edytor, KATALOG_DANYCH) {
+  // Every test starts with the dialogs on their own folders.
+  QSettings().remove(GRUPA_KATALOGOW_DIALOGOW);
   dialogi& d = okno.pytania();
   const auto odpowiedz_plikiem = [this](QWidget*, const QString& katalog, const QString& wzor) {
     katalogi << katalog;

@@ -93,14 +93,28 @@ TEST(PanelZdjec, MiganieTylkoGdyZaznaczone) {
   migajacy->setChecked(true);
   EXPECT_TRUE(t.obrazy().timer_migania_aktywny());
   EXPECT_FALSE(t.obrazy().zdjecia().ukryte_przez_miganie());
-  QTest::qWait(120);
-  EXPECT_TRUE(t.obrazy().zdjecia().ukryte_przez_miganie());
+  EXPECT_TRUE(QTest::qWaitFor([&t] { return t.obrazy().zdjecia().ukryte_przez_miganie(); }, 1000));
   migajacy->setChecked(false);
   EXPECT_FALSE(t.obrazy().timer_migania_aktywny());
   EXPECT_FALSE(t.obrazy().zdjecia().ukryte_przez_miganie());
   migajacy->setChecked(true);
   EXPECT_FALSE(t.obrazy().zdjecia().ukryte_przez_miganie());
   migajacy->setChecked(false);
+}
+
+// Blinking draws a frame only where the pictures appear or disappear: a cycle of half a second
+// is two frames, not a frame every few milliseconds.
+TEST(PanelZdjec, MiganieRysujeTylkoPrzyZmianie) {
+  okno_obrazow t;
+  t.jeden_obrazek(0, 0, 40, 30);
+  QTest::qWait(50);
+  int klatki = 0;
+  QObject::connect(t.okno.plan(), &widok_planu::narysowano, [&klatki] { ++klatki; });
+  t.okno.zdjec()->migajacy->setChecked(true);
+  QTest::qWait(1000);
+  t.okno.zdjec()->migajacy->setChecked(false);
+  EXPECT_GE(klatki, 1);
+  EXPECT_LE(klatki, 6);
 }
 
 // Cancelled dialogs are told apart from chosen files: message 8, the log line, nothing used.

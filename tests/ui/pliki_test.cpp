@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <filesystem>
 #include <fstream>
 
 #include "io/import_txt.h"
 #include "io/projekt.h"
 #include "support/katalog_tymczasowy.h"
+#include "ui/katalogi_dialogow.h"
 #include "ui/okno_testowe.h"
 
 namespace {
@@ -207,4 +211,25 @@ TEST(PlikiOkna, PytanieONiezapisanychZmianach) {
       EXPECT_EQ(t.wzory.size(), 1) << "the dialog follows Tak";
     }
   }
+}
+
+// Each kind of file has its dialogs open where a file of its kind was last chosen; a data
+// folder that cannot be written to gives way to the user's own folder, made on demand.
+TEST(PlikiOkna, DialogPamietaKatalogRodzajuPlikow) {
+  katalog_tymczasowy katalog;
+  okno_testowe t;
+  zbuduj_luk(t.dok.tor);
+  const QString projekty = QString::fromStdString(KATALOG_DANYCH + "/projects");
+  t.pliki = {katalog.plik("zapisany.vxm")};
+  t.okno.menu().zapisz_projekt->trigger();
+  t.okno.menu().wczytaj_projekt->trigger();
+  t.okno.menu().importuj_txt->trigger();
+  const QString wybrany = QFileInfo(QString::fromStdString(katalog.plik("zapisany.vxm"))).absolutePath();
+  EXPECT_EQ(t.katalogi, QStringList({projekty, wybrany, projekty}));
+
+  const QString wlasny = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/pic_coords";
+  QDir(wlasny).removeRecursively();
+  EXPECT_EQ(katalog_dialogu("*.pcr", QString::fromStdString(katalog.plik("brak/pic_coords"))), wlasny);
+  EXPECT_TRUE(QFileInfo(wlasny).isDir());
+  QDir(wlasny).removeRecursively();
 }

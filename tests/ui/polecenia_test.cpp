@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <fstream>
 
 #include "app/liczby.h"
+#include "support/katalog_tymczasowy.h"
 #include "ui/okno_testowe.h"
 #include "ui/okno_trasy.h"
 #include "ui/panel_prawy.h"
@@ -179,4 +181,17 @@ TEST(PoleceniaOkna, PlikZWierszaPolecenOtwartyIKadrowany) {
 
   otworz_z_wiersza_polecen(t.okno, KATALOG_DANYCH + "/dataeditor/ev.bmp");
   EXPECT_EQ(t.komunikaty.kody, std::vector<unsigned>{KOM_TEKST}) << "an unknown kind of file is named";
+}
+
+TEST(PoleceniaOkna, OdrzuconyPlikZWierszaPolecenZostawiaWidok) {
+  okno_testowe t;
+  katalog_tymczasowy katalog;
+  const std::string tekst = katalog.plik("tekst.vxm");
+  std::ofstream(tekst) << "to nie jest projekt\n";
+  const widok przed = t.edytor.kamera;
+  otworz_z_wiersza_polecen(t.okno, tekst);
+  EXPECT_EQ(t.komunikaty.kody.size(), 1u);
+  EXPECT_EQ(t.edytor.kamera.przes_x, przed.przes_x);
+  EXPECT_EQ(t.edytor.kamera.przes_y, przed.przes_y);
+  EXPECT_EQ(t.edytor.kamera.skala, przed.skala);
 }

@@ -4,11 +4,8 @@
 #include <clocale>
 #include <optional>
 
+#include "support/wycieki_gl.h"
 #include "ui/uruchomienie.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
 
 // One application for all the drawing tests, with the editor's GL format; listing the tests (at
 // build time) needs no display.
@@ -21,11 +18,6 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
   }
   const int wynik = RUN_ALL_TESTS();
-#if defined(__SANITIZE_ADDRESS__)
-  // Leaks are looked for now, while the GL driver is loaded: what it keeps until exit is then
-  // named by its library and suppressed. At exit the display closes and unloads the driver, and
-  // its blocks would show with no module to name them.
-  __lsan_do_leak_check();
-#endif
+  sprawdz_wycieki_przy_sterowniku();
   return wynik;
 }
