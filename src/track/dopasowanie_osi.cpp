@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -82,9 +83,33 @@ class dopasowanie {
     if (zadana_p) return normalizuj(pocz_);
     if (zadana_k) return normalizuj(kon_);
     if (n_ < 2) return normalizuj(q_[n_] - q_[0]);
+    // On a straight the chord of a long run beats three nodes' circle, whose direction a
+    // centimetre of rounding in the file turns enough to miss the far end.
+    if (auto c = cieciwa(k, k < n_ ? 1 : -1)) return *c;
     if (k == 0) return styczna_w(q_[0], q_[0], q_[1], q_[2], q_[1] - q_[0]);
     if (k == n_) return styczna_w(q_[n_], q_[n_ - 2], q_[n_ - 1], q_[n_], q_[n_] - q_[n_ - 1]);
     return styczna_w(q_[k], q_[k - 1], q_[k], q_[k + 1], q_[k + 1] - q_[k - 1]);
+  }
+
+  // The direction of the longest run of nodes from k (forward or back) that keeps to its chord,
+  // when that run is a straight of some length.
+  std::optional<wektor> cieciwa(int k, int zwrot) const {
+    constexpr double DLUGOSC_PROSTEJ = 30;
+    int naj = -1;
+    for (int krok = 2;; krok *= 2) {
+      const int m = k + zwrot * krok;
+      if (m < 0 || m > n_) break;
+      bool prosta = true;
+      for (int i = k + zwrot; i != m && prosta; i += zwrot) {
+        const wektor d = normalizuj(q_[m] - q_[k]);
+        prosta = std::fabs(iloczyn_wektorowy(d, q_[i] - q_[k])) <= o_.tolerancja / 4;
+      }
+      if (!prosta) break;
+      naj = m;
+    }
+    if (naj < 0 || dlugosc(q_[naj] - q_[k]) < DLUGOSC_PROSTEJ) return std::nullopt;
+    const wektor d = normalizuj(q_[naj] - q_[k]);
+    return zwrot > 0 ? d : -d;
   }
 
   bool na_prostej(wektor p, wektor a, wektor d) const {
@@ -143,7 +168,7 @@ class dopasowanie {
     // a + d * la = b - t * lb
     const wektor r = b - a;
     const double la = iloczyn_wektorowy(r, t) / sin_kata;
-    const double lb = iloczyn_wektorowy(r, d) / sin_kata;
+    const double lb = iloczyn_wektorowy(d, r) / sin_kata;
     if (la <= 0 || lb <= 0) return wynik;
     const wektor v = a + d * la;
     const double h = std::tan(std::fabs(kat) / 2);
