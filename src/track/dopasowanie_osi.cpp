@@ -200,7 +200,7 @@ class dopasowanie {
     const double z = 0.6180339887498949;
     double x1 = hi - z * (hi - lo), x2 = lo + z * (hi - lo);
     double f1 = odchylenie(std::exp(x1)), f2 = odchylenie(std::exp(x2));
-    for (int i = 0; i < 40 && hi - lo > 1e-7; ++i) {
+    for (int i = 0; i < 40 && hi - lo > 1e-4; ++i) {
       if (f1 <= f2) {
         hi = x2;
         x2 = x1;
