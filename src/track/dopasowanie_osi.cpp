@@ -58,8 +58,9 @@ class dopasowanie {
       proba p;
       szukaj(a, d, s, k + 1, e, p);
       if (e < 0) {
-        // No arc keeps to the nodes: the leg breaks at the first node off it.
-        const int m = k + 1;
+        // No arc keeps to the nodes: the leg breaks at its last node, or at the first node off
+        // it when the leg has none of its own.
+        const int m = k >= s ? k : k + 1;
         if (m == n_) break;
         wynik.push_back({q_[m], o_.promien_min});
         a = q_[m];

@@ -136,6 +136,19 @@ TEST(ImportOsm, KazdyWezelWTolerancjiOdOsi) {
   }
 }
 
+// A straight whose one node is 0.8 m off it is not one line through it.
+TEST(ImportOsm, WezelObokProstejNieZostajePoza) {
+  katalog_tymczasowy k;
+  generator_osm g;
+  std::vector<wektor> w = prosta({100, 100}, {100, 400}, 10);
+  w[15].x += 0.8;
+  g.droga(w, TRAMWAJ);
+  auto t = importuj(g, k);
+  ASSERT_TRUE(t->wynik.ok) << t->wynik.blad;
+  EXPECT_LT(odleglosc_od_osi(os_toru(t->dok.tor), w[15]), 0.5 + 0.06);
+  EXPECT_LE(t->wynik.raport.najwieksze_odchylenie, 0.5 + 1e-6);
+}
+
 TEST(ImportOsm, RozgalezienieYZostawiaJednaGalazNiepolaczona) {
   katalog_tymczasowy k;
   generator_osm g;
