@@ -5,6 +5,7 @@
 
 #include "app/log.h"
 #include "app/katalog_danych.h"
+#include "cli/import_osm.h"
 #include "cli/komunikaty_cli.h"
 #include "cli/polecenia.h"
 #ifdef VIALTOR_RENDER
@@ -50,6 +51,33 @@ int main(int argc, char** argv) {
         [&] { return polecenie_export(wejscie, wyjscie, katalog_danych); });
   dodaj("decode", "zawartość pliku symulatora po odwróceniu zaciemnienia", "plik .layout", "plik wynikowy",
         [&] { return polecenie_decode(wejscie, wyjscie); });
+  opcje_importu_osm osm;
+  std::string poczatek, ramka;
+  CLI::App* import_osm =
+      dodaj("import-osm", "tory tramwajowe z pliku OpenStreetMap jako projekt .vxm albo postać tekstowa .txt",
+            "plik .osm, .osm.pbf lub .osm.bz2", "plik .vxm lub .txt", [&] {
+              if (!poczatek.empty() && !czytaj_poczatek(poczatek, osm)) {
+                zglos_blad("--origin: oczekiwano KOLUMNA,WIERSZ, podano " + poczatek);
+                return WYJSCIE_BLAD;
+              }
+              if (!ramka.empty() && !czytaj_bbox(ramka, osm)) {
+                zglos_blad("--bbox: oczekiwano minlon,minlat,maxlon,maxlat, podano " + ramka);
+                return WYJSCIE_BLAD;
+              }
+              return polecenie_import_osm(wejscie, wyjscie, osm);
+            });
+  import_osm->add_option("--crs", osm.crs, "układ współrzędnych planu")->capture_default_str();
+  import_osm->add_option("--origin", poczatek, "początek siatki KOLUMNA,WIERSZ (hektometry układu; domyślnie "
+                                               "południowo-zachodni hektometr torów minus 100 m)");
+  import_osm->add_option("--bbox", ramka, "tylko węzły w ramce minlon,minlat,maxlon,maxlat");
+  import_osm->add_option("--min-radius", osm.dopasowanie.promien_min, "najmniejszy promień łuku, m")
+      ->check(CLI::Range(1.0, 10000.0))
+      ->capture_default_str();
+  import_osm->add_option("--tolerance", osm.dopasowanie.tolerancja, "największa odległość węzła od osi toru, m")
+      ->check(CLI::Range(0.01, 100.0))
+      ->capture_default_str();
+  import_osm->add_option("--city", osm.miasto, "miasto z listy informacji o trasie");
+  import_osm->add_flag("--all-rail", osm.wszystkie_koleje, "także railway=rail");
 #ifdef VIALTOR_RENDER
   opcje_obrazu obraz;
   CLI::App* render = dodaj("render", "obraz układu tak, jak rysuje go widok planu", "plik .vxm, .vxp lub .txt",

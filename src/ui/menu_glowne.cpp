@@ -27,6 +27,7 @@ menu_glowne zbuduj_menu(QMenuBar* pasek) {
   miasto->addSeparator();
   m.importuj_vxp = pozycja(miasto, "importuj_vxp", "&Importuj z Vialtor 0.945b");
   m.importuj_txt = pozycja(miasto, "importuj_txt", "&Importuj z pliku tekstowego");
+  m.importuj_osm = pozycja(miasto, "importuj_osm", "Importuj tory z OpenStreetMap…");
   miasto->addSeparator();
   m.eksportuj = pozycja(miasto, "eksportuj", "&Eksportuj do MOVIX 0.08");
   miasto->addSeparator();

@@ -15,6 +15,7 @@ struct menu_glowne {
   QAction* informacje_o_trasie;
   QAction* importuj_vxp;
   QAction* importuj_txt;
+  QAction* importuj_osm;
   QAction* eksportuj;
   QAction* ortofotomapa;
   QAction* wyjscie;

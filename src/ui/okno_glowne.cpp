@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "dokument/dokument.h"
+#include "ui/import_osm_edytora.h"
 #include "ui/klawisze_planu.h"
 #include "ui/mysz_planu.h"
 #include "ui/kontrolki.h"
@@ -68,6 +69,7 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   obrazy_ = std::make_unique<obrazy_planu>(*plan_, edytor_, katalog_danych);
   plan_->ustaw_obrazy(obrazy_.get());
   polecenia_obrazow_ = new polecenia_obrazow(*this, *obrazy_, katalog_danych);
+  import_osm_ = std::make_unique<import_osm_edytora>(*this, katalog_danych);
 
   zaznaczenie_ = std::make_unique<panel_zaznaczenia>(*prawy_, *torow_);
   dok_.tor.panel = zaznaczenie_.get();
@@ -111,6 +113,7 @@ void okno_glowne::polacz_menu() {
   pod(menu_.informacje_o_trasie, [this] { informacje_o_trasie(); });
   pod(menu_.importuj_vxp, [this] { polecenie_pliku(&pliki_projektu::importuj_vxp); });
   pod(menu_.importuj_txt, [this] { polecenie_pliku(&pliki_projektu::importuj_txt); });
+  pod(menu_.importuj_osm, [this] { import_osm_->uruchom(); });
   pod(menu_.eksportuj, [this] { polecenie_pliku(&pliki_projektu::eksportuj); });
   pod(menu_.ortofotomapa, [this] { polecenia_obrazow_->pokaz_panel_satek(); });
   pod(menu_.wyjscie, [this] { close(); });

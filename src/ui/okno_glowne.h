@@ -26,6 +26,7 @@ class panel_zaznaczenia;
 class obrazy_planu;
 class polecenia_obrazow;
 class powrot_aktywnosci;
+class import_osm_edytora;
 
 // The main window: the menu bar, the 1024 x 600 plan view and the panels below and over it.
 // Runs the menu commands on the document and shows the numbered messages while it exists.
@@ -50,6 +51,7 @@ class okno_glowne : public QMainWindow {
   obrazy_planu& obrazy() const { return *obrazy_; }
   polecenia_obrazow& polecenia_obrazow_okna() const { return *polecenia_obrazow_; }
   mysz_planu& mysz() const { return *mysz_; }
+  import_osm_edytora& import_osm() const { return *import_osm_; }
   dokument& dok() const { return dok_; }
   stan_edytora& edytor() const { return edytor_; }
 
@@ -110,4 +112,5 @@ class okno_glowne : public QMainWindow {
   std::unique_ptr<panel_zaznaczenia> zaznaczenie_;
   mysz_planu* mysz_;  // owned by the plan widget
   std::unique_ptr<powrot_aktywnosci> powrot_aktywnosci_;
+  std::unique_ptr<import_osm_edytora> import_osm_;
 };
