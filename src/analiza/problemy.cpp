@@ -15,6 +15,9 @@ namespace {
 // ones appended, so an edit's removals sit close together. One found further is looked at anew.
 constexpr int OKNO_LINII = 64;
 
+// A tangent length below this is a vertex the line runs straight through, m.
+constexpr double PROSTO_PRZEZ_PUNKT = 1e-6;
+
 struct opis_rodzaju {
   waga_problemu waga;
   const char* klucz;
@@ -61,6 +64,22 @@ bool w_przedziale(double pozycja) { return pozycja >= 0 && pozycja <= 1; }
 int skret_w_przejezdzie(const tor_linia& l, const tor_punkt& t, bool wjazd) {
   const bool zgodnie = wjazd ? t.li[0] == &l : t.li[1] == &l;
   return zgodnie ? t.skret : -t.skret;
+}
+
+// Marks the points by address: an edit touches a few, found one by one; many at once through
+// one map of the whole layout.
+void oznacz_punkty(const tor_uklad& tor, const std::vector<const w_punkt*>& punkty, std::vector<char>& znaczniki) {
+  constexpr std::size_t MALO = 16;
+  if (punkty.size() <= MALO) {
+    for (const w_punkt* p : punkty)
+      if (const int nr = tor.indeks_punktu(p); nr >= 0) znaczniki[nr] = 1;
+    return;
+  }
+  std::unordered_map<const w_punkt*, int> numery;
+  numery.reserve(tor.p.size());
+  for (int i = 0; i < tor.pmax(); ++i) numery.emplace(tor.p[i], i);
+  for (const w_punkt* p : punkty)
+    if (const auto it = numery.find(p); it != numery.end()) znaczniki[it->second] = 1;
 }
 
 }  // namespace
@@ -149,20 +168,26 @@ bool lista_problemow::na_planie(double x, double y) {
 std::int64_t lista_problemow::nr_komorki(double v) { return static_cast<std::int64_t>(std::floor(v / BLISKI_KONIEC)); }
 
 void lista_problemow::dodaj_do_siatki(int nr, double x, double y) {
-  if (na_planie(x, y)) siatka_[komorka(nr_komorki(x), nr_komorki(y))].push_back(nr);
+  if (!na_planie(x, y)) return;
+  const auto it = siatka_.try_emplace(komorka(nr_komorki(x), nr_komorki(y)), -1).first;
+  nastepny_[nr] = it->second;
+  it->second = nr;
 }
 
 void lista_problemow::usun_z_siatki(int nr, double x, double y) {
   if (!na_planie(x, y)) return;
   const auto it = siatka_.find(komorka(nr_komorki(x), nr_komorki(y)));
   if (it == siatka_.end()) return;
-  std::vector<int>& v = it->second;
-  const auto poz = std::find(v.begin(), v.end(), nr);
-  if (poz != v.end()) {
-    *poz = v.back();
-    v.pop_back();
+  if (it->second == nr) {
+    it->second = nastepny_[nr];
+    if (it->second < 0) siatka_.erase(it);
+    return;
   }
-  if (v.empty()) siatka_.erase(it);
+  for (int k = it->second; nastepny_[k] >= 0; k = nastepny_[k])
+    if (nastepny_[k] == nr) {
+      nastepny_[k] = nastepny_[nr];
+      return;
+    }
 }
 
 template <class F>
@@ -174,7 +199,7 @@ void lista_problemow::wokol(double x, double y, double r, F&& f) const {
     for (int dy = -1; dy <= 1; ++dy) {
       const auto it = siatka_.find(komorka(cx + dx, cy + dy));
       if (it == siatka_.end()) continue;
-      for (int k : it->second) {
+      for (int k = it->second; k >= 0; k = nastepny_[k]) {
         const double ddx = punkty_[k].x - x;
         const double ddy = punkty_[k].y - y;
         if (ddx * ddx + ddy * ddy <= r * r) f(k);
@@ -198,8 +223,9 @@ void lista_problemow::problemy_punktu(const tor_uklad& tor, int nr, std::vector<
     if (linie == 0) dodaj(rodzaj_problemu::zdarzenie_bez_toru, P, 0);
   }
 
-  // A turnout's own geometry comes from the template library: not the user's to fix.
-  if (linie == 2 && !t.element && t.skret != 0) {
+  // A turnout's own geometry comes from the template library: not the user's to fix. A vertex
+  // with the line going straight on has no curve to judge (its arc is practically nothing).
+  if (linie == 2 && !t.element && t.skret != 0 && t.dlugosc_stycznej > PROSTO_PRZEZ_PUNKT) {
     if (t.promien < ustawienia_.promien_min) dodaj(rodzaj_problemu::maly_promien, P, t.promien);
     const double luk = t.dlugosc();
     if (luk < LUK_MIN) dodaj(rodzaj_problemu::krotki_luk, P, luk);
@@ -266,12 +292,10 @@ void lista_problemow::przelicz(const tor_uklad& tor) {
   linie_.resize(nl);
   siatka_.clear();
   siatka_.reserve(static_cast<std::size_t>(np));
-  numery_punktow_.clear();
-  numery_punktow_.reserve(static_cast<std::size_t>(np));
+  nastepny_.assign(static_cast<std::size_t>(np), -1);
   for (int i = 0; i < np; ++i) {
     punkty_[i] = stan(tor.p[i]);
     dodaj_do_siatki(i, punkty_[i].x, punkty_[i].y);
-    numery_punktow_[tor.p[i]] = i;
   }
   for (int j = 0; j < nl; ++j) linie_[j] = stan(tor.l[j]);
   problemy_punktow_.resize(np);
@@ -299,8 +323,6 @@ void lista_problemow::aktualizuj(const tor_uklad& tor) {
       const stan_punktu& s = punkty_[i];
       usun_z_siatki(i, s.x, s.y);
       miejsca.push_back({s.x, s.y});
-      const auto it = numery_punktow_.find(s.punkt);
-      if (it != numery_punktow_.end() && it->second == i) numery_punktow_.erase(it);
       continue;
     }
     stan_punktu s = stan(tor.p[i]);
@@ -309,8 +331,6 @@ void lista_problemow::aktualizuj(const tor_uklad& tor) {
       const stan_punktu& dawny = punkty_[i];
       usun_z_siatki(i, dawny.x, dawny.y);
       miejsca.push_back({dawny.x, dawny.y});
-      const auto it = numery_punktow_.find(dawny.punkt);
-      if (it != numery_punktow_.end() && it->second == i) numery_punktow_.erase(it);
     }
     zmienione.push_back(i);
     if (!byl) punkty_.emplace_back();
@@ -318,9 +338,9 @@ void lista_problemow::aktualizuj(const tor_uklad& tor) {
   }
   punkty_.resize(np);
   problemy_punktow_.resize(np);
+  nastepny_.resize(np, -1);
   for (int i : zmienione) {
     dodaj_do_siatki(i, punkty_[i].x, punkty_[i].y);
-    numery_punktow_[punkty_[i].punkt] = i;
     miejsca.push_back({punkty_[i].x, punkty_[i].y});
   }
 
@@ -335,6 +355,7 @@ void lista_problemow::aktualizuj(const tor_uklad& tor) {
   const int nl = tor.lmax();
   std::vector<stan_linii> linie(static_cast<std::size_t>(nl));
   std::vector<std::vector<problem>> nowe_problemy(static_cast<std::size_t>(nl));
+  std::vector<const w_punkt*> konce;
   std::size_t k = 0;
   for (int j = 0; j < nl; ++j) {
     const w_linia* l = tor.l[j];
@@ -354,13 +375,12 @@ void lista_problemow::aktualizuj(const tor_uklad& tor) {
     }
     problemy_linii(tor, j, nowe_problemy[j]);
     // The other ends compare gradients across this line.
-    for (const w_punkt* koniec : {l->p1, l->p2}) {
-      const auto it = numery_punktow_.find(koniec);
-      if (it != numery_punktow_.end()) do_punktu[it->second] = 1;
-    }
+    konce.push_back(l->p1);
+    konce.push_back(l->p2);
   }
   linie_ = std::move(linie);
   problemy_linii_ = std::move(nowe_problemy);
+  oznacz_punkty(tor, konce, do_punktu);
 
   for (const wektor& m : miejsca) wokol(m.x, m.y, BLISKI_KONIEC, [&](int i) { do_punktu[i] = 1; });
   for (int i = 0; i < np; ++i)

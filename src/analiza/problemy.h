@@ -137,6 +137,7 @@ class lista_problemow {
   std::vector<stan_linii> linie_;
   std::vector<std::vector<problem>> problemy_punktow_;
   std::vector<std::vector<problem>> problemy_linii_;  // nr filled in when listed
-  std::unordered_map<std::uint64_t, std::vector<int>> siatka_;
-  std::unordered_map<const w_punkt*, int> numery_punktow_;
+  // Each cell's points as a list through nastepny_ (by point index, -1 ends it).
+  std::unordered_map<std::uint64_t, int> siatka_;
+  std::vector<int> nastepny_;
 };

@@ -13,6 +13,7 @@ constexpr double MARGINES_LEWY = 64;
 constexpr double MARGINES_PRAWY = 24;
 constexpr double MARGINES_GORNY = 36;
 constexpr double MARGINES_DOLNY = 40;
+constexpr int NAJWIECEJ_PODZIALEK = 20;
 
 constexpr kolor_rgb OSIE{90, 90, 90};
 constexpr kolor_rgb SIATKA{215, 215, 215};
@@ -74,13 +75,17 @@ rysunek_profilu narysuj_profil(const profil_trasy& profil, double szerokosc, dou
 
   // Grid and scales.
   const double krok_s = krok_podzialki(r.s_max, 8);
-  for (double s = 0; s <= r.s_max + 1e-9; s += krok_s) {
+  for (int i = 0; i <= NAJWIECEJ_PODZIALEK && i * krok_s <= r.s_max + 1e-9; ++i) {
+    const double s = i * krok_s;
     const double x = r.x_z_drogi(s);
     r.kreski.push_back({x, r.gorny, x, r.dolny, SIATKA});
     r.napisy.push_back({x, r.dolny + 16, liczba_na_tekst(s, miejsca_dla(krok_s)), OSIE, napis::srodek});
   }
   const double krok_h = krok_podzialki(r.h_max - r.h_min, 5);
-  for (double h = std::ceil(r.h_min / krok_h) * krok_h; h <= r.h_max + 1e-9; h += krok_h) {
+  const double h0 = std::ceil(r.h_min / krok_h) * krok_h;
+  // Far from 0 a step can be lost in rounding: the count of marks is bounded too.
+  for (int i = 0; i <= NAJWIECEJ_PODZIALEK && h0 + i * krok_h <= r.h_max + 1e-9; ++i) {
+    const double h = h0 + i * krok_h;
     const double y = r.y_z_wysokosci(h);
     r.kreski.push_back({r.lewy, y, r.prawy, y, SIATKA});
     r.napisy.push_back({r.lewy - 6, y + 4, liczba_na_tekst(h, miejsca_dla(krok_h)), OSIE, napis::do_prawej});

@@ -23,7 +23,7 @@ struct trasa_testowa {
     E = dodaj_punkt_toru(tor, 150, 150);
     AB = polacz_tor(tor, A, B);
     BC = polacz_tor(tor, B, C);
-    polacz_tor(tor, C, D);
+    tor_linia* CD = polacz_tor(tor, C, D);
     polacz_tor(tor, C, E);
     B->z = 1;
     B->wysokosc2 = 1.5;
@@ -36,6 +36,10 @@ struct trasa_testowa {
     zdarzenie czujnik;
     czujnik.typ = ZD_CZUJNIK;
     AB->zdarzenia.dodaj(czujnik);
+    zdarzenie sygnalizator;
+    sygnalizator.typ = ZD_SYGNALIZATOR;
+    sygnalizator.pozycja = 0.3;
+    CD->zdarzenia.dodaj(sygnalizator);
     tor.przelicz_wszystko();
   }
 };
@@ -63,13 +67,14 @@ TEST(ProfilTrasy, OdleglosciWysokosciINachyleniaZnanejTrasy) {
   EXPECT_NEAR(prosta2.nachylenie, 2.7 / 90 * 1000, 1e-9);
   EXPECT_NEAR(p.wysokosc(45), 0.5, 1e-9);
   EXPECT_NEAR(p.wysokosc(90 + LUK), 1.5, 1e-9);
-  // Where the plan marks a place: on the straight, and halfway round the arc.
+  // Where the plan marks a place: on the straight, and a quarter of the way round the arc
+  // (centre (90, 10), entered at bearing 180).
   const wektor na_prostej = p.miejsce(45);
   EXPECT_NEAR(na_prostej.x, 45, 1e-9);
   EXPECT_NEAR(na_prostej.y, 0, 1e-9);
-  const wektor na_luku = p.miejsce(90 + LUK / 2);
-  EXPECT_NEAR(na_luku.x, 90 + 10 * std::sin(PI / 4), 1e-9);
-  EXPECT_NEAR(na_luku.y, 10 - 10 * std::cos(PI / 4), 1e-9);
+  const wektor na_luku = p.miejsce(90 + LUK / 4);
+  EXPECT_NEAR(na_luku.x, 90 + 10 * std::sin(157.5 * PI / 180), 1e-9);
+  EXPECT_NEAR(na_luku.y, 10 + 10 * std::cos(157.5 * PI / 180), 1e-9);
   // The stop, not the sensor, at a quarter of the second straight.
   ASSERT_EQ(p.znaki.size(), 1u);
   EXPECT_EQ(p.znaki[0].typ, ZD_PRZYSTANEK);
@@ -92,6 +97,10 @@ TEST(ProfilTrasy, KazdyPrzedmiotLancuchaDajeTeSamaTraseAPrzeciwBiegLiniiNachylen
   const profil_trasy od_d = profil(t.tor, poczatek_profilu::punkt, t.tor.indeks_punktu(t.D));
   ASSERT_EQ(od_d.odcinki.size(), 1u);  // C is a junction
   EXPECT_NEAR(od_d.odcinki[0].nachylenie, 4.2 / 100 * 1000, 1e-9);
+  // The signal at 0.3 of C - D from C stands 70 m from D.
+  ASSERT_EQ(od_d.znaki.size(), 1u);
+  EXPECT_EQ(od_d.znaki[0].typ, ZD_SYGNALIZATOR);
+  EXPECT_NEAR(od_d.znaki[0].s, 70, 1e-9);
   EXPECT_TRUE(profil(t.tor, poczatek_profilu::punkt, t.tor.pmax()).odcinki.empty());
 }
 
