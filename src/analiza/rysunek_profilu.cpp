@@ -32,6 +32,11 @@ double krok_podzialki(double zakres, int ile) {
 
 int miejsca_dla(double krok) { return krok >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(krok))); }
 
+// A value that rounds to zero is written as 0, never as "-0.0".
+std::string liczba(double v, int miejsca) {
+  return liczba_na_tekst(std::fabs(v) < 0.5 * std::pow(10.0, -miejsca) ? 0.0 : v, miejsca);
+}
+
 std::string xml(const std::string& t) {
   std::string w;
   for (char c : t) {
@@ -103,7 +108,7 @@ rysunek_profilu narysuj_profil(const profil_trasy& profil, double szerokosc, dou
     if (o.luk) continue;
     const bool stromo = std::fabs(o.nachylenie) > nachylenie_max;
     r.kreski.push_back({x0, y0 - 4, x0, y0 + 4, OSIE});
-    r.napisy.push_back({(x0 + x1) / 2, std::min(y0, y1) - 8, liczba_na_tekst(o.nachylenie, 1) + " ‰",
+    r.napisy.push_back({(x0 + x1) / 2, std::min(y0, y1) - 8, liczba(o.nachylenie, 1) + " ‰",
                         stromo ? OSTRZEZENIE : NACHYLENIE, napis::srodek});
   }
   for (const znak_profilu& z : profil.znaki) r.symbole.push_back({r.x_z_drogi(z.s), r.y_z_wysokosci(z.h), z.typ});
@@ -141,7 +146,7 @@ std::string profil_csv(const profil_trasy& profil) {
   for (const odcinek_profilu& o : profil.odcinki)
     s << (o.luk ? "łuk" : "prosta") << ';' << o.nr << ';' << liczba_na_tekst(o.s0, 3) << ';'
       << liczba_na_tekst(o.s1, 3) << ';' << liczba_na_tekst(o.h0, 3) << ';' << liczba_na_tekst(o.h1, 3) << ';'
-      << liczba_na_tekst(o.nachylenie, 2) << '\n';
+      << liczba(o.nachylenie, 2) << '\n';
   for (const znak_profilu& z : profil.znaki)
     s << nazwa_zdarzenia(z.typ) << ";;" << liczba_na_tekst(z.s, 3) << ';' << liczba_na_tekst(z.s, 3) << ';'
       << liczba_na_tekst(z.h, 3) << ';' << liczba_na_tekst(z.h, 3) << ";\n";
