@@ -254,6 +254,10 @@ void lista_problemow::problemy_punktu(const tor_uklad& tor, int nr, std::vector<
   });
 
   if (linie == 1) dodaj(t.element ? rodzaj_problemu::koniec_rozjazdu : rodzaj_problemu::koniec_toru, P, 0);
+  // The cells list their points in the order they came: pairs go by the other point instead.
+  std::stable_sort(wynik.begin(), wynik.end(), [](const problem& a, const problem& b) {
+    return a.rodzaj != b.rodzaj ? a.rodzaj < b.rodzaj : a.nr2 < b.nr2;
+  });
 }
 
 void lista_problemow::problemy_linii(const tor_uklad& tor, int nr, std::vector<problem>& wynik) const {

@@ -45,6 +45,9 @@ struct trasa_testowa {
 };
 
 constexpr double LUK = 10 * PI / 2;
+// Lines are as long as the distance of their ends in space: A - B climbs 1 m, B - C 3.2 m.
+const double PROSTA_AB = std::sqrt(100.0 * 100 + 1) - 10;
+const double PROSTA_BC = std::sqrt(100.0 * 100 + 3.2 * 3.2) - 10;
 
 }  // namespace
 
@@ -58,27 +61,27 @@ TEST(ProfilTrasy, OdleglosciWysokosciINachyleniaZnanejTrasy) {
   EXPECT_FALSE(prosta1.luk);
   EXPECT_TRUE(luk.luk);
   EXPECT_EQ(luk.nr, t.tor.indeks_punktu(t.B));
-  EXPECT_NEAR(prosta1.s1, 90, 1e-9);
-  EXPECT_NEAR(luk.s1, 90 + LUK, 1e-9);
-  EXPECT_NEAR(prosta2.s1, 180 + LUK, 1e-9);
-  EXPECT_NEAR(p.dlugosc(), 180 + LUK, 1e-9);
-  EXPECT_NEAR(prosta1.nachylenie, 1.0 / 90 * 1000, 1e-9);
+  EXPECT_NEAR(prosta1.s1, PROSTA_AB, 1e-9);
+  EXPECT_NEAR(luk.s1, PROSTA_AB + LUK, 1e-9);
+  EXPECT_NEAR(prosta2.s1, PROSTA_AB + LUK + PROSTA_BC, 1e-9);
+  EXPECT_NEAR(p.dlugosc(), PROSTA_AB + LUK + PROSTA_BC, 1e-9);
+  EXPECT_NEAR(prosta1.nachylenie, 1.0 / PROSTA_AB * 1000, 1e-9);
   EXPECT_NEAR(luk.nachylenie, 0.5 / LUK * 1000, 1e-9);
-  EXPECT_NEAR(prosta2.nachylenie, 2.7 / 90 * 1000, 1e-9);
-  EXPECT_NEAR(p.wysokosc(45), 0.5, 1e-9);
-  EXPECT_NEAR(p.wysokosc(90 + LUK), 1.5, 1e-9);
+  EXPECT_NEAR(prosta2.nachylenie, 2.7 / PROSTA_BC * 1000, 1e-9);
+  EXPECT_NEAR(p.wysokosc(PROSTA_AB / 2), 0.5, 1e-9);
+  EXPECT_NEAR(p.wysokosc(PROSTA_AB + LUK), 1.5, 1e-9);
   // Where the plan marks a place: on the straight, and a quarter of the way round the arc
   // (centre (90, 10), entered at bearing 180).
-  const wektor na_prostej = p.miejsce(45);
+  const wektor na_prostej = p.miejsce(PROSTA_AB / 2);
   EXPECT_NEAR(na_prostej.x, 45, 1e-9);
   EXPECT_NEAR(na_prostej.y, 0, 1e-9);
-  const wektor na_luku = p.miejsce(90 + LUK / 4);
+  const wektor na_luku = p.miejsce(PROSTA_AB + LUK / 4);
   EXPECT_NEAR(na_luku.x, 90 + 10 * std::sin(157.5 * PI / 180), 1e-9);
   EXPECT_NEAR(na_luku.y, 10 + 10 * std::cos(157.5 * PI / 180), 1e-9);
   // The stop, not the sensor, at a quarter of the second straight.
   ASSERT_EQ(p.znaki.size(), 1u);
   EXPECT_EQ(p.znaki[0].typ, ZD_PRZYSTANEK);
-  EXPECT_NEAR(p.znaki[0].s, 90 + LUK + 22.5, 1e-9);
+  EXPECT_NEAR(p.znaki[0].s, PROSTA_AB + LUK + PROSTA_BC / 4, 1e-9);
   EXPECT_NEAR(p.znaki[0].h, 1.5 + 2.7 / 4, 1e-9);
 }
 
@@ -91,22 +94,22 @@ TEST(ProfilTrasy, KazdyPrzedmiotLancuchaDajeTeSamaTraseAPrzeciwBiegLiniiNachylen
     ASSERT_EQ(p.odcinki.size(), 3u);
     EXPECT_NEAR(p.dlugosc(), z_linii.dlugosc(), 1e-9);
     EXPECT_EQ(p.odcinki[0].nr, z_linii.odcinki[0].nr);
-    EXPECT_NEAR(p.odcinki[2].nachylenie, 30, 1e-9);
+    EXPECT_NEAR(p.odcinki[2].nachylenie, 2.7 / PROSTA_BC * 1000, 1e-9);
   }
   // D - C was drawn from C: travelled from D it climbs from 0 to C's second elevation.
   const profil_trasy od_d = profil(t.tor, poczatek_profilu::punkt, t.tor.indeks_punktu(t.D));
   ASSERT_EQ(od_d.odcinki.size(), 1u);  // C is a junction
-  EXPECT_NEAR(od_d.odcinki[0].nachylenie, 4.2 / 100 * 1000, 1e-9);
+  EXPECT_NEAR(od_d.odcinki[0].nachylenie, 4.2 / std::sqrt(100.0 * 100 + 4.2 * 4.2) * 1000, 1e-9);
   // The signal at 0.3 of C - D from C stands 70 m from D.
   ASSERT_EQ(od_d.znaki.size(), 1u);
   EXPECT_EQ(od_d.znaki[0].typ, ZD_SYGNALIZATOR);
-  EXPECT_NEAR(od_d.znaki[0].s, 70, 1e-9);
+  EXPECT_NEAR(od_d.znaki[0].s, 0.7 * std::sqrt(100.0 * 100 + 4.2 * 4.2), 1e-9);
   EXPECT_TRUE(profil(t.tor, poczatek_profilu::punkt, t.tor.pmax()).odcinki.empty());
 }
 
 TEST(ProfilTrasy, NajblizszyPrzedmiotIRysunek) {
   trasa_testowa t;
-  const auto blisko_b = najblizszy_przedmiot(t.tor, 99, 1);
+  const auto blisko_b = najblizszy_przedmiot(t.tor, 101, -1);
   ASSERT_TRUE(blisko_b);
   EXPECT_EQ(blisko_b->rodzaj, poczatek_profilu::punkt);
   EXPECT_EQ(blisko_b->nr, t.tor.indeks_punktu(t.B));

@@ -54,7 +54,7 @@ TEST_F(test_cli, ProfilNajblizszegoPrzedmiotuJakoCsvISvg) {
   ASSERT_EQ(w.kod, 0) << w.bledy;
   EXPECT_EQ(czytaj_plik(csv),
             "rodzaj;nr;od_m;do_m;wysokosc_od_m;wysokosc_do_m;nachylenie_promile\n"
-            "prosta;0;0.000;100.000;0.000;5.000;50.00\n");
+            "prosta;0;0.000;100.125;0.000;5.000;49.94\n");  // 5 m up over 100.125 m in space
 
   const std::string svg = pliki.plik("profil.svg");
   ASSERT_EQ(uruchom({"profile", plik, "3", "40", svg}).kod, 0);
