@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "analiza/problemy.h"
+#include "analiza/profil.h"
+#include "analiza/rysunek_profilu.h"
 #include "app/katalog_danych.h"
 #include "app/komunikaty.h"
 #include "io/blad_pliku.h"
@@ -93,9 +96,15 @@ void uzyj_ukladu(dokument& d) {
   d.tor.dlugosc_trasy();
   double x = 0, y = 0;
   if (!d.tor.sprawdz_geometrie()) d.tor.znajdz_blad(x, y);
+  // The problems list and the profiles as the editor's windows take them, after an edit too.
+  lista_problemow problemy;
+  problemy.przelicz(d.tor);
+  if (d.tor.pmax() > 0) profil_svg(narysuj_profil(profil(d.tor, poczatek_profilu::punkt, 0), 800, 300, 60));
+  if (d.tor.lmax() > 0) profil_csv(profil(d.tor, poczatek_profilu::linia, d.tor.lmax() - 1));
   zapis_wraca(d);
   eksport(d);
   edycja(d.tor);
+  problemy.aktualizuj(d.tor);
   d.tor.rysuj_uklad(m, true);
   zapis_wraca(d);
 }

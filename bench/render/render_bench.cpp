@@ -67,11 +67,18 @@ void render_svg(benchmark::State& state) {
   cel_ms(state, 2000);
 }
 
+// Every problem of the network listed (a geometry-sound network: exit 0).
+void check_all(benchmark::State& state) {
+  uruchom(state, "check '" + siec().plik + "' --all", "");
+  cel_ms(state, 1000);
+}
+
 // For reference: the same process loading the network and printing its counts.
 void info_wczytanie(benchmark::State& state) { uruchom(state, "info '" + siec().plik + "'", ""); }
 
 BENCHMARK(render_png_2048x1200)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3)->ComputeStatistics("min", najkrotszy);
 BENCHMARK(render_svg)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3)->ComputeStatistics("min", najkrotszy);
+BENCHMARK(check_all)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3)->ComputeStatistics("min", najkrotszy);
 BENCHMARK(info_wczytanie)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3)->ComputeStatistics("min", najkrotszy);
 
 }  // namespace

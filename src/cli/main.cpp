@@ -6,6 +6,7 @@
 #include "app/log.h"
 #include "app/katalog_danych.h"
 #include "cli/import_osm.h"
+#include "cli/analiza_cli.h"
 #include "cli/komunikaty_cli.h"
 #include "cli/polecenia.h"
 #ifdef VIALTOR_RENDER
@@ -43,8 +44,22 @@ int main(int argc, char** argv) {
         "plik .vxm, .vxp lub .txt", nullptr, [&] { return polecenie_info(wejscie, katalog_danych); });
   dodaj("dump", "cały wczytany model jako dokument JSON", "plik .vxm, .vxp lub .txt", nullptr,
         [&] { return polecenie_dump(wejscie, katalog_danych); });
-  dodaj("check", "test geometrii toru: ok (kod 0) albo error at X Y (kod 1)", "plik .vxm, .vxp lub .txt", nullptr,
-        [&] { return polecenie_check(wejscie, katalog_danych); });
+  bool wszystkie = false;
+  bool json = false;
+  CLI::App* check = dodaj("check", "test geometrii toru: ok (kod 0) albo error at X Y (kod 1)",
+                          "plik .vxm, .vxp lub .txt", nullptr, [&] {
+                            return wszystkie ? polecenie_check_wszystko(wejscie, katalog_danych, json)
+                                             : polecenie_check(wejscie, katalog_danych);
+                          });
+  check->add_flag("--all", wszystkie, "wszystkie problemy układu, po jednym w wierszu (kod 1 przy błędach)");
+  check->add_flag("--json", json, "z --all: tablica JSON")->needs("--all");
+  double profil_x = 0, profil_y = 0;
+  CLI::App* profile = dodaj("profile", "profil wysokości toru przez punkt lub linię najbliższą X Y",
+                            "plik .vxm, .vxp lub .txt", nullptr,
+                            [&] { return polecenie_profile(wejscie, profil_x, profil_y, wyjscie, katalog_danych); });
+  profile->add_option("X", profil_x, "x na planie [m]")->required();
+  profile->add_option("Y", profil_y, "y na planie [m]")->required();
+  profile->add_option("OUT", wyjscie, "plik .svg lub .csv")->required();
   dodaj("convert", "zapis w innej postaci: projekt .vxm albo postać tekstowa .txt", "plik .vxm, .vxp lub .txt",
         "plik .vxm lub .txt", [&] { return polecenie_convert(wejscie, wyjscie, katalog_danych); });
   dodaj("export", "eksport dla symulatora", "plik .vxm, .vxp lub .txt", "plik .layout",

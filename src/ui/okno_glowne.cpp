@@ -10,9 +10,12 @@
 #include "dokument/dokument.h"
 #include "ui/import_osm_edytora.h"
 #include "ui/klawisze_planu.h"
+#include "ui/menu_analizy.h"
 #include "ui/mysz_planu.h"
 #include "ui/kontrolki.h"
 #include "ui/obrazy_planu.h"
+#include "ui/okno_problemow.h"
+#include "ui/okno_profilu.h"
 #include "ui/okno_trasy.h"
 #include "ui/panel_ladowania.h"
 #include "ui/panel_prawy.h"
@@ -78,6 +81,12 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   mysz_->edycja().wpisz_wartosci = [this](double a, double b) { zaznaczenie_->wpisz_wartosci(a, b); };
 
   polacz_menu();
+  // The windows over the whole layout: beside the plan, owned by this window.
+  const menu_analizy analizy = dodaj_menu_analizy(menu_);
+  auto* problemy = new okno_problemow(*this);
+  auto* profil = new okno_profilu(*this, katalog_danych);
+  connect(analizy.lista_problemow, &QAction::triggered, problemy, &okno_problemow::pokaz);
+  connect(analizy.profil_wysokosci, &QAction::triggered, profil, &okno_profilu::pokaz_dla_zaznaczenia);
   torow_->podlacz(*this);
   prawy_->podlacz(*this);
   szablonow_->podlacz(*this);

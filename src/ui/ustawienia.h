@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "analiza/problemy.h"
 #include "geo/georeferencja.h"
 
 // The editor's settings kept between runs (QSettings, ~/.config/vialtor/vialtor.conf; the tests
@@ -14,3 +15,7 @@ void ustaw_crs_planu(const QString& crs);
 
 // The plan's georeference: the tile grid's origin in the plan's coordinate system.
 georeferencja georeferencja_planu(std::int32_t kolumna, std::int32_t wiersz);
+
+// The limits of the problems list ("Lista problemów").
+ustawienia_problemow ustawienia_listy_problemow();
+void zapisz_ustawienia_listy_problemow(const ustawienia_problemow& u);
