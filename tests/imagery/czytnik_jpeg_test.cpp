@@ -99,6 +99,17 @@ TEST(CzytnikJpeg, CmykAdobePrzeliczonyNaRgb) {
   blisko(piksel(*o, 3, 6), {128, 0, 128});
 }
 
+// SOF0 holds the height and width at 5 and 7 bytes past its marker.
+void wpisz_wymiary(std::vector<std::uint8_t>& plik, std::uint16_t szerokosc, std::uint16_t wysokosc) {
+  for (std::size_t i = 0; i + 9 < plik.size(); ++i)
+    if (plik[i] == 0xff && plik[i + 1] == 0xc0) {
+      plik[i + 5] = wysokosc >> 8, plik[i + 6] = wysokosc & 0xff;
+      plik[i + 7] = szerokosc >> 8, plik[i + 8] = szerokosc & 0xff;
+      return;
+    }
+  FAIL() << "brak znacznika SOF0";
+}
+
 TEST(CzytnikJpeg, ZmniejszonyDoMaksymalnegoBoku) {
   const obraz duzy = obraz_z(300, 200, [](int x, int) {
     return std::vector<std::uint8_t>{static_cast<std::uint8_t>(x < 150 ? 250 : 0), 0, 0};
@@ -113,17 +124,16 @@ TEST(CzytnikJpeg, ZmniejszonyDoMaksymalnegoBoku) {
   const std::optional<obraz> pelny = dekoduj(plik, 300);
   ASSERT_TRUE(pelny);
   EXPECT_EQ(pelny->szerokosc, 300);
-}
 
-// SOF0 holds the height and width at 5 and 7 bytes past its marker.
-void wpisz_wymiary(std::vector<std::uint8_t>& plik, std::uint16_t szerokosc, std::uint16_t wysokosc) {
-  for (std::size_t i = 0; i + 9 < plik.size(); ++i)
-    if (plik[i] == 0xff && plik[i + 1] == 0xc0) {
-      plik[i + 5] = wysokosc >> 8, plik[i + 6] = wysokosc & 0xff;
-      plik[i + 7] = szerokosc >> 8, plik[i + 8] = szerokosc & 0xff;
-      return;
-    }
-  FAIL() << "brak znacznika SOF0";
+  // 8200 x 8200 is over the pixel cap, its quarter is not: the cap is on what is decoded. (The
+  // scan is that of a small image: libjpeg warns and fills the rest.)
+  std::vector<std::uint8_t> ponad_limit = koduj_jpeg(wzor_rgb(), 90);
+  wpisz_wymiary(ponad_limit, 8200, 8200);
+  log_tymczasowy log;
+  const std::optional<obraz> czwarta = dekoduj(ponad_limit, 2050);
+  ASSERT_TRUE(czwarta) << log.tresc();
+  EXPECT_EQ(czwarta->szerokosc, 2050);
+  EXPECT_EQ(czwarta->wysokosc, 2050);
 }
 
 TEST(CzytnikJpeg, UszkodzonePlikiZwracajaNicZJednymWpisem) {

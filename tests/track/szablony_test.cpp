@@ -135,7 +135,11 @@ TEST_F(BibliotekaSzablonow, KazdySzablonMaZwrotniceKonceZJednaLiniaIJednolityPrz
     }
     EXPECT_EQ(zwrotnice, sz.rodzaj == SZABLON_ROZJAZD_PODWOJNY ? 2 : 1);
     EXPECT_EQ(sz.nazwa.find('_'), std::string::npos);
-    EXPECT_LE(std::hypot(sz.punkty[0]->x, sz.punkty[0]->y), 1e-9) << "the switch point comes first, at the origin";
+    EXPECT_EQ(sz.punkty[0]->GET_LIMAX(), 3) << "the switch point comes first";
+    // The template runs along +x from its trunk end at the origin.
+    EXPECT_LE(std::hypot(sz.punkty[1]->x, sz.punkty[1]->y), 1e-9);
+    EXPECT_EQ(sz.punkty[1]->GET_LIMAX(), 1);
+    for (const auto& t : sz.punkty) EXPECT_GE(t->x, 0);
   }
 }
 

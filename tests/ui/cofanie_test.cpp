@@ -97,6 +97,11 @@ TEST(Cofanie, KazdaDrogaEdycjiToJedenKrok) {
   jeden_krok(t, [&] { t.obroc_prawym(100, 0, 3); }, "a rotation");
   jeden_krok(t, [&] { t.okno.wstaw_element(); }, "a template put down from the menu");
   jeden_krok(t, [&] {
+    t.dok.tor.odznacz_wszystko();
+    t.dok.tor.linia(0)->ZAZNACZ(true);
+    t.okno.usun_zaznaczone();
+  }, "a line deleted alone, its points kept");
+  jeden_krok(t, [&] {
     t.dok.tor.zaznacz_wszystko();
     t.okno.usun_zaznaczone();
   }, "the selection deleted");

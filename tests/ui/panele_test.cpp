@@ -1,6 +1,7 @@
 // The side panels following the selection and acting on it, through the real window.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QSlider>
 #include <QTest>
 #include <cmath>
+#include <functional>
 
 #include "app/liczby.h"
 #include "support/uklad_testowy.h"
@@ -172,6 +174,51 @@ TEST(Panele, ListyToruUstawiajaDomyslneIOstrzegaja) {
   EXPECT_EQ(q->promien, 215);
   EXPECT_EQ(q->obiekt, 1);
   EXPECT_EQ(q->przeswit, 3);
+}
+
+// Each display control of the track panel sets its own option and nothing else, and back.
+TEST(Panele, KontrolkiWidokuKazdaSwojaOpcja) {
+  okno_testowe t;
+  const stan_programu zachowany = stan;
+  struct opcje {
+    int flagi;
+    bool zdjecia, wyrownywanie;
+    int siatka, kolorystyka;
+    bool operator==(const opcje&) const = default;
+  };
+  const auto teraz = [&] {
+    return opcje{stan.rysowanie.flagi, t.edytor.pokaz_zdjecia, t.edytor.wyrownywanie, t.edytor.siatka,
+                 t.dok.tor.kolorystyka};
+  };
+  const opcje poczatek = teraz();
+  panel_torow* d = t.okno.torow();
+  const struct {
+    QCheckBox* pole;
+    std::function<void(opcje&)> zmiana;
+  } pola[] = {
+      {d->punkty_linie, [](opcje& o) { o.flagi ^= POKAZ_PUNKTY_LINIE; }},
+      {d->szyny, [](opcje& o) { o.flagi ^= POKAZ_SZYNY; }},
+      {d->zarys_skrajni, [](opcje& o) { o.flagi ^= POKAZ_SKRAJNIE; }},
+      {d->zdjecia_mapki, [](opcje& o) { o.zdjecia = !o.zdjecia; }},
+      {d->wyrownywanie, [](opcje& o) { o.wyrownywanie = !o.wyrownywanie; }},
+  };
+  for (const auto& p : pola) {
+    SCOPED_TRACE(p.pole->text().toStdString());
+    opcje oczekiwane = poczatek;
+    p.zmiana(oczekiwane);
+    p.pole->click();
+    EXPECT_TRUE(teraz() == oczekiwane);
+    p.pole->click();
+    EXPECT_TRUE(teraz() == poczatek);
+  }
+  d->lista_siatki->setCurrentIndex(0);
+  opcje oczekiwane = poczatek;
+  oczekiwane.siatka = 0;
+  EXPECT_TRUE(teraz() == oczekiwane);
+  d->lista_kolorystyki->setCurrentIndex(KOLORYSTYKA_ZIELONA);
+  oczekiwane.kolorystyka = KOLORYSTYKA_ZIELONA;
+  EXPECT_TRUE(teraz() == oczekiwane);
+  stan = zachowany;
 }
 
 TEST(Panele, SzablonyListyPrzywracajaWyborBezPasujacego) {

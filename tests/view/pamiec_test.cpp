@@ -90,6 +90,15 @@ TEST_F(PamiecObrazu, TeSamePikseleWKazdejOpcjiIKamerze) {
                               std::to_string(w.skala));
     }
   }
+  // The colour scheme alone, as its list changes it: the options stay as they are.
+  stan.rysowanie = warianty[1];
+  edytor.kamera = kamery().front();
+  porownaj(m, pamiec, "przed zmianą kolorystyki");
+  for (int k : {0, 2, 3}) {
+    dok.tor.ustaw_kolorystyke(k);
+    dok.zmiana();
+    porownaj(m, pamiec, "kolorystyka " + std::to_string(k));
+  }
 }
 
 TEST_F(PamiecObrazu, PoZaznaczeniuKursorzeIEdycji) {

@@ -2,7 +2,10 @@
 // cameras; and where its lines fall on the screen.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "dokument/dokument.h"
 #include "kontekst_gl.h"
@@ -54,6 +57,36 @@ TEST(Siatka, TylkoNieujemnaCwiartka) {
   }
   EXPECT_EQ(najmniejsze_x, 0);
   EXPECT_EQ(najwieksze_x, 96);  // trunc(95.3) + 1
+}
+
+// A view panned past the origin (x from 114.7 to 285.3, y from 150 to 250): every level's lines
+// fall on multiples of its spacing, as a level's first line is rounded down to ten spacings.
+TEST(Siatka, LiniePoziomowNaWielokrotnosciachOdstepu) {
+  const widok w{0.02, -200, -200, 1024.0 / 600};
+  malarz_rejestrujacy m;
+  rysuj_siatke(m, w, 4, false);
+  // The levels by their opacities, finest first.
+  const std::map<float, int> odstep{{0.05f, 1}, {0.1f, 10}, {0.2f, 100}, {0.4f, 1000}};
+  std::map<int, int> linie_poziomu;
+  int biezacy = 0;
+  for (const std::string& s : m.wywolania) {
+    std::istringstream we(s);
+    std::string rodzaj;
+    we >> rodzaj;
+    if (rodzaj == "kolor") {
+      float r, g, b, a;
+      we >> r >> g >> b >> a;
+      ASSERT_TRUE(odstep.count(a)) << s;
+      biezacy = odstep.at(a);
+    } else if (rodzaj == "linia") {
+      double x1, y1, z1, x2, y2;
+      we >> x1 >> y1 >> z1 >> x2 >> y2;
+      const double polozenie = x1 == x2 ? x1 : y1;
+      EXPECT_EQ(std::fmod(polozenie, biezacy), 0) << "poziom " << biezacy << ": " << s;
+      ++linie_poziomu[biezacy];
+    }
+  }
+  EXPECT_EQ(linie_poziomu.size(), 4u);
 }
 
 // Far pans and the zoom limits: edges saturate, the loops stay short and end.

@@ -75,10 +75,11 @@ TEST_F(plan_testowy, PrawyKlikDodajeLancuchIZaznaczaOstatni) {
   ASSERT_FALSE(panel.wywolania.empty());
   EXPECT_EQ(panel.wywolania.back().rfind("punkt 30.", 0), 0u) << panel.wywolania.back();
 
+  // Left of the map, and below it.
   klik_prawym(-5, 20);
+  klik_prawym(20, -5);
   EXPECT_EQ(u.pmax(), 3);
-  ASSERT_EQ(komunikaty.kody.size(), 1u);
-  EXPECT_EQ(komunikaty.kody[0], KOM_POZA_MAPA);
+  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_POZA_MAPA, KOM_POZA_MAPA}));
 }
 
 TEST_F(plan_testowy, CiagniecieTlaPrzesuwaWidokPodKursorem) {

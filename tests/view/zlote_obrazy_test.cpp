@@ -116,12 +116,62 @@ TEST_F(ZloteObrazy, WszystkieOpcje) {
   porownaj(klatka(), "wszystkie_opcje");
 }
 
+// Rows of column x whose colour is not the background's, as runs [first, last].
+std::vector<std::pair<int, int>> odcinki_kolumny(const QImage& obraz, int x, QRgb tlo) {
+  std::vector<std::pair<int, int>> wynik;
+  for (int y = 0; y < obraz.height(); ++y) {
+    const QRgb p = obraz.pixel(x, y);
+    const bool rysunek = std::abs(qRed(p) - qRed(tlo)) + std::abs(qGreen(p) - qGreen(tlo)) +
+                             std::abs(qBlue(p) - qBlue(tlo)) > 30;
+    if (!rysunek) continue;
+    if (!wynik.empty() && wynik.back().second == y - 1)
+      wynik.back().second = y;
+    else
+      wynik.push_back({y, y});
+  }
+  return wynik;
+}
+
+// Every bundled template fills the middle of the view along x: the trunk and the straight track
+// on the centre line, and in the far half the diverging track above the straight one's rails
+// (left turnouts), below them (right ones) or both (double turnouts).
 TEST_F(ZloteObrazy, PodgladSzablonu) {
   dok.tor.wczytaj_szablony(std::string(VIALTOR_ZRODLA) + "/data/" + PLIK_SZABLONOW);
   ASSERT_GT(dok.tor.szab_max(), 2);
-  dok.tor.ustaw_szablon(2);
   edytor.tryb_szablonu = true;
-  porownaj(klatka(), "podglad_szablonu");
+  dok.tor.ustaw_szablon(2);
+  const QImage wzor = klatka();
+  porownaj(wzor, "podglad_szablonu");
+  const QRgb tlo = wzor.pixel(2, 2);
+  for (int nr = 0; nr < dok.tor.szab_max(); ++nr) {
+    dok.tor.ustaw_szablon(nr);
+    const std::string nazwa = dok.tor.nazwa_szablonu();
+    SCOPED_TRACE(nazwa);
+    const QImage obraz = plan->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    int lewa = obraz.width(), prawa = -1;
+    for (int x = 0; x < obraz.width(); ++x)
+      if (!odcinki_kolumny(obraz, x, tlo).empty()) lewa = std::min(lewa, x), prawa = std::max(prawa, x);
+    ASSERT_GE(prawa - lewa + 1, obraz.width() * 2 / 5);
+
+    // The straight track's band (its rails) on the trunk, just past the end's marker: on the
+    // centre line.
+    const auto pien = odcinki_kolumny(obraz, lewa + 7, tlo);
+    ASSERT_FALSE(pien.empty());
+    const int gora = pien.front().first, dol = pien.back().second;
+    EXPECT_NEAR((gora + dol) / 2.0, obraz.height() / 2.0, 2);
+    bool prosty = false, wyzej = false, nizej = false;
+    for (const auto& [od, do_] : odcinki_kolumny(obraz, prawa - 1, tlo)) prosty |= od >= gora - 1 && do_ <= dol + 1;
+    for (int x = (lewa + prawa) / 2; x <= prawa; ++x)
+      for (const auto& [od, do_] : odcinki_kolumny(obraz, x, tlo)) {
+        wyzej |= do_ < gora - 2;
+        nizej |= od > dol + 2;
+      }
+    const bool podwojny = nazwa.find("podwójny") != std::string::npos;
+    const bool lewy = nazwa.find(" lew") != std::string::npos;
+    EXPECT_TRUE(prosty);
+    EXPECT_EQ(wyzej, podwojny || lewy);
+    EXPECT_EQ(nizej, podwojny || !lewy);
+  }
 }
 
 }  // namespace

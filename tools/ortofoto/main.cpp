@@ -14,17 +14,18 @@
 
 namespace {
 
-// The tile of cell (0, 0) and the cells drawn around the sample (x -400 to 500 m, y -200 to 400 m).
-constexpr std::int32_t KOLUMNA = 4780, WIERSZ = 6192;
-constexpr int I0 = -4, I1 = 4, J0 = -2, J1 = 3;
+// The tile of cell (0, 0) and the cells drawn around the sample (x 0 to 900 m, y 0 to 600 m):
+// the whole town lies in the plan's positive quadrant, where points can be added.
+constexpr std::int32_t KOLUMNA = 4776, WIERSZ = 6190;
+constexpr int I0 = 0, I1 = 8, J0 = 0, J1 = 5;
 constexpr int PIKSELE_SATKI = 256;
 constexpr int JAKOSC_SATEK = 75;
 
 // The sample's loop: a view of 570 x 333 m around its middle.
-constexpr wspolrzedne_satek KADR{KOLUMNA, WIERSZ, -45, -117, 0.006};
+constexpr wspolrzedne_satek KADR{KOLUMNA, WIERSZ, -445, -317, 0.006};
 
 // The street map covers the western half of the loop.
-constexpr obszar_planu PLAN{-260, -60, 60, 300, 1};
+constexpr obszar_planu PLAN{140, 140, 460, 500, 1};
 constexpr const char* PLIK_PLANU = "pic_coords/elblag/elblag_plan.jpg";
 
 void zapisz(const std::filesystem::path& sciezka, const std::vector<std::uint8_t>& dane) {

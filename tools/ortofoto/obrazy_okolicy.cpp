@@ -7,8 +7,8 @@
 namespace {
 
 // Side streets of the made-up town (plan metres).
-constexpr double ULICE_X[] = {-350, -230, -95, 60, 190, 330, 450};
-constexpr double ULICE_Y[] = {-150, -40, 70, 190, 330};
+constexpr double ULICE_X[] = {50, 170, 305, 460, 590, 730, 850};
+constexpr double ULICE_Y[] = {50, 160, 270, 390, 530};
 
 // A fixed sequence of numbers, so that the pictures are the same on every run.
 class losowe {

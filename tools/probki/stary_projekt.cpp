@@ -78,5 +78,8 @@ stary_projekt przykladowy_stary_projekt() {
                    {60, 140, 0.5f, 0.5f, 100, 1, 1000, 10, 0, 2},
                    {160, 150, 0.5f, 0.5f, 50, 1, 1000, 0, 1, 0}};
   p.linie_toru = {{0, 1, 1, 0, 1}, {1, 2, 1, 0, 0}, {2, 3, 1, 1, 0}};
+  // Along the bottom of the loop on the bundled map.
+  for (auto& q : p.punkty_sieci) q.x += 400, q.y += 200;
+  for (auto& q : p.punkty_toru) q.x += 400, q.y += 200;
   return p;
 }

@@ -12,6 +12,9 @@ namespace {
 constexpr int PRZESWIT_ELBLAG = 1;  // metre gauge
 constexpr int MIASTO_ELBLAG = 4;
 constexpr double WSCHOD = 90;       // bearing of the loop's bottom side
+// The depot turnout's trunk end: the loop and the depot (x 210 to 680 m, y 174 to 460 m) lie
+// in the bundled map's town, in the plan's positive quadrant where the grid is drawn.
+constexpr wektor WJAZD{400, 200};
 
 // The first tram turnout of the gauge in the library, found as the template form steps to it.
 int szablon_rozjazdu(tor_uklad& tor, int przeswit) {
@@ -59,22 +62,22 @@ void zbuduj_trase_probna(tor_uklad& tor, trasa_info& trasa) {
   const int nr = szablon_rozjazdu(tor, PRZESWIT_ELBLAG);
 
   // The depot turnout on the bottom side, entered from the west, diverging south.
-  const rozjazd t1 = postaw_rozjazd(tor, nr, {0, 0}, WSCHOD, true);
+  const rozjazd t1 = postaw_rozjazd(tor, nr, WJAZD, WSCHOD, true);
   const double y0 = polozenie(t1.wjazd).y;
 
   // The loop, anticlockwise from the turnout's straight end back to its trunk end.
   odcinek petla(tor);
   tor_punkt* q1 = petla.punkt({polozenie(t1.prosto).x + 95, y0}, 50);
   tor.polacz(t1.prosto, q1);
-  tor_punkt* q2 = petla.punkt({135, 160}, 215);
-  tor_punkt* q3 = petla.punkt({120, 260}, 60, 1.5);
-  tor_punkt* q4 = petla.punkt({-180, 260}, 25, 1.5);
-  tor_punkt* q5 = petla.punkt({-190, 120}, 150);
-  tor_punkt* q6 = petla.punkt({-170, y0}, 50);
+  tor_punkt* q2 = petla.punkt(WJAZD + wektor{135, 160}, 215);
+  tor_punkt* q3 = petla.punkt(WJAZD + wektor{120, 260}, 60, 1.5);
+  tor_punkt* q4 = petla.punkt(WJAZD + wektor{-180, 260}, 25, 1.5);
+  tor_punkt* q5 = petla.punkt(WJAZD + wektor{-190, 120}, 150);
+  tor_punkt* q6 = petla.punkt({WJAZD.x - 170, y0}, 50);
   tor.polacz(q6, t1.wjazd);
 
   // The depot: the track from the loop comes down to the depot turnouts' line.
-  const double y_zajezdni = -20;
+  const double y_zajezdni = WJAZD.y - 20;
   const wektor d1 = przeciecie(polozenie(t1.bok), kierunek_wyjazdu(t1.bok), {0, y_zajezdni}, kierunek_azymutu(WSCHOD));
   const rozjazd t2 = postaw_rozjazd(tor, nr, {d1.x + 30, y_zajezdni}, WSCHOD, true);
   odcinek wjazd(tor);

@@ -66,32 +66,35 @@ wzor_szablonu zbuduj_szablon(const parametry_rozjazdu& p) {
   const std::int64_t wierzcholek = odleglosc_wierzcholka(p);
   const std::int64_t odsuniecie = odsuniecie_konca(p, wierzcholek);
   const std::int64_t do_konca = wierzcholek + odsuniecie * p.skos;  // switch point to the end cross-section
-  auto punkt = [&](std::int64_t x, std::int64_t y) {
-    w.punkty.push_back({x, y});
+  // A point `wzdluz` past the switch point and `w_bok` across the straight track, to the left
+  // (+y) or right; the trunk end lies on the origin.
+  const std::int64_t przed_zwrotnica = wjazd(p);
+  auto punkt = [&](std::int64_t wzdluz, std::int64_t w_bok) {
+    w.punkty.push_back({przed_zwrotnica + wzdluz, w_bok});
     return static_cast<int>(w.punkty.size()) - 1;
   };
   auto linia = [&](int poczatek, int koniec) { w.linie.push_back({poczatek, koniec}); };
-  // The diverging track of the switch point at (0, y), leaving towards the side of sign s.
-  auto odgalezienie = [&](int zwrotnica, std::int64_t y, std::int64_t s) {
-    const int v = punkt(0, y + wierzcholek);
+  // The diverging track of the switch point `wzdluz` along, leaving towards the side of sign s.
+  auto odgalezienie = [&](int zwrotnica, std::int64_t wzdluz, std::int64_t s) {
+    const int v = punkt(wzdluz + wierzcholek, 0);
     linia(zwrotnica, v);
-    linia(punkt(s * odsuniecie, y + do_konca), v);
+    linia(punkt(wzdluz + do_konca, s * odsuniecie), v);
   };
 
   const std::int64_t strona = static_cast<std::int64_t>(p.strona);
   const int zwrotnica = punkt(0, 0);
-  linia(punkt(0, -wjazd(p)), zwrotnica);
+  linia(punkt(-przed_zwrotnica, 0), zwrotnica);
   if (p.rodzaj == SZABLON_ROZJAZD_PODWOJNY) {
     // The second switch point on a whole metre before the first one's vertex.
-    const std::int64_t druga_y = w_gore_do(wierzcholek / 2, METR);
-    const int druga = punkt(0, druga_y);
+    const std::int64_t druga_x = w_gore_do(wierzcholek / 2, METR);
+    const int druga = punkt(druga_x, 0);
     linia(zwrotnica, druga);
     odgalezienie(zwrotnica, 0, strona);
-    odgalezienie(druga, druga_y, -strona);
-    linia(punkt(0, druga_y + do_konca), druga);
+    odgalezienie(druga, druga_x, -strona);
+    linia(punkt(druga_x + do_konca, 0), druga);
   } else {
     odgalezienie(zwrotnica, 0, strona);
-    linia(punkt(0, do_konca), zwrotnica);
+    linia(punkt(do_konca, 0), zwrotnica);
   }
   return w;
 }

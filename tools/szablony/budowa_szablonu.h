@@ -2,8 +2,8 @@
 
 #include "wzor_szablonu.h"
 
-// The side the diverging track leaves to, seen from the entry: the sign of its x.
-enum class reka { lewa = -1, prawa = 1 };
+// The side the diverging track leaves to, seen from the entry: the sign of its y.
+enum class reka { lewa = 1, prawa = -1 };
 
 struct parametry_rozjazdu {
   int transport = 0;  // TRANSPORT_TRAMWAJ or TRANSPORT_KOLEJ
@@ -14,7 +14,8 @@ struct parametry_rozjazdu {
   reka strona = reka::lewa;
 };
 
-// The turnout as a template: the switch point at the origin, the straight track along +y, the
-// diverging track a polyline whose vertex carries the radius, so that its arc starts at the
-// switch point. A double turnout has a second switch point further along, diverging the other way.
+// The turnout as a template running along +x: the trunk end at the origin, the straight track on
+// y = 0, the diverging track a polyline whose vertex carries the radius, so that its arc starts
+// at the switch point, and whose end lies at +y on a left turnout, at -y on a right one.
+// A double turnout has a second switch point further along, diverging the other way.
 wzor_szablonu zbuduj_szablon(const parametry_rozjazdu& p);
