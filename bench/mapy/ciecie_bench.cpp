@@ -4,12 +4,14 @@
 #include <gdal.h>
 #include <ogr_srs_api.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "geo/georeferencja.h"
@@ -49,8 +51,9 @@ bool zrob_raster(const std::string& sciezka, const double gt[6], const char* crs
         p[1] = ulica ? 180 : static_cast<std::uint8_t>(90 + ((x / 13) ^ (yy / 11)) % 80);
         p[2] = ulica ? 170 : static_cast<std::uint8_t>(50 + (x + yy) % 60);
       }
-    dobrze = GDALDatasetRasterIO(z, GF_Write, 0, y0, BOK, PAS, rgb.data(), BOK, PAS, GDT_Byte, 3, mapa, 3, BOK * 3,
-                                 1) == CE_None;
+    const int wiersze = std::min(PAS, BOK - y0);
+    dobrze = GDALDatasetRasterIO(z, GF_Write, 0, y0, BOK, wiersze, rgb.data(), BOK, wiersze, GDT_Byte, 3, mapa, 3,
+                                 BOK * 3, 1) == CE_None;
   }
   GDALClose(z);
   return dobrze;
@@ -91,8 +94,12 @@ int main(int argc, char** argv) {
   const przeliczenie_crs& na_stopnie = std::get<przeliczenie_crs>(p);
   const punkt_mapy sw = *na_stopnie.przelicz(E0, N0 - BOK * PIKSEL), ne = *na_stopnie.przelicz(E0 + BOK * PIKSEL, N0);
   const double gt4326[6] = {sw.e, (ne.e - sw.e) / BOK, 0, ne.n, 0, -(ne.n - sw.n) / BOK};
-  if (!fs::exists(r2180) && !zrob_raster(r2180, gt2180, "EPSG:2180")) return 1;
-  if (!fs::exists(r4326) && !zrob_raster(r4326, gt4326, "EPSG:4326")) return 1;
+  for (auto [r, gt, crs] : {std::tuple{r2180, gt2180, "EPSG:2180"}, std::tuple{r4326, gt4326, "EPSG:4326"}}) {
+    if (fs::exists(r) || zrob_raster(r, gt, crs)) continue;
+    std::fprintf(stderr, "%s: %s\n", r.c_str(), ostatni_blad_gdal("nie można zapisać").c_str());
+    fs::remove(r);
+    return 1;
+  }
   zmierz("EPSG:2180", r2180, (katalog / "wynik_2180").string(), 30);
   zmierz("EPSG:4326", r4326, (katalog / "wynik_4326").string(), 60);
   return 0;
