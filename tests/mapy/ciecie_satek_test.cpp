@@ -28,6 +28,8 @@ constexpr double E0 = 478050, N0 = 619250, PIKSEL = 0.5;
 // A red square inside tile (4781, 6191) and a green one across its seam with (4782, 6191).
 constexpr double E_CZERWONY = 478120.5, N_CZERWONY = 619180.5;
 constexpr double E_ZIELONY = 478200, N_ZIELONY = 619130.5;
+// A blue one in the northern row of tiles, (4781, 6192).
+constexpr double E_NIEBIESKI = 478160.5, N_NIEBIESKI = 619230.5;
 
 opis_rastra raster_2180() {
   opis_rastra o;
@@ -36,7 +38,8 @@ opis_rastra raster_2180() {
   o.crs = "EPSG:2180";
   // 10 m squares: JPEG keeps colour at half the resolution.
   o.plamki = {{(E_CZERWONY - E0) / PIKSEL, (N0 - N_CZERWONY) / PIKSEL, CZERWONY, 21},
-              {(E_ZIELONY - E0) / PIKSEL, (N0 - N_ZIELONY) / PIKSEL, ZIELONY, 21}};
+              {(E_ZIELONY - E0) / PIKSEL, (N0 - N_ZIELONY) / PIKSEL, ZIELONY, 21},
+              {(E_NIEBIESKI - E0) / PIKSEL, (N0 - N_NIEBIESKI) / PIKSEL, NIEBIESKI, 21}};
   return o;
 }
 
@@ -60,13 +63,14 @@ void w_pikselu(const std::array<int, 4>& jest, const std::array<int, 4>& ma_byc)
   for (int i = 0; i < 4; ++i) EXPECT_NEAR(jest[i], ma_byc[i], 1) << "krawędź " << i;
 }
 
-// The red and the green square where the map puts them, for any source of the same area, to
+// The red, green and blue squares where the map puts them, for any source of the same area, to
 // a pixel (a metre): the red one from 15.25 to 25.75 m of its tile across and 14.25 to 24.75
 // down; the green one across the seam, 5.25 m on either side of it.
 void sprawdz_plamki(const katalog_tymczasowy& wyj, int tolerancja) {
   w_pikselu(zasieg_koloru(satka(wyj, 4781, 6191), CZERWONY, tolerancja), {15, 14, 25, 24});
   w_pikselu(zasieg_koloru(satka(wyj, 4781, 6191), ZIELONY, tolerancja), {95, 64, 99, 74});
   w_pikselu(zasieg_koloru(satka(wyj, 4782, 6191), ZIELONY, tolerancja), {0, 64, 4, 74});
+  w_pikselu(zasieg_koloru(satka(wyj, 4781, 6192), NIEBIESKI, tolerancja), {55, 64, 65, 74});
 }
 
 }  // namespace
@@ -106,7 +110,8 @@ TEST(ciecie_satek, RasterWStopniachJestPrzeliczanyNaSiatkePlanu) {
   const double dl = (ne.e - sw.e) / o.szerokosc, dfi = (ne.n - sw.n) / o.wysokosc;
   o.transformacja = {sw.e, dl, 0, ne.n, 0, -dfi};
   o.crs = "EPSG:4326";
-  for (auto [e, n, kolor] : {std::tuple{E_CZERWONY, N_CZERWONY, CZERWONY}, std::tuple{E_ZIELONY, N_ZIELONY, ZIELONY}}) {
+  for (auto [e, n, kolor] : {std::tuple{E_CZERWONY, N_CZERWONY, CZERWONY}, std::tuple{E_ZIELONY, N_ZIELONY, ZIELONY},
+                             std::tuple{E_NIEBIESKI, N_NIEBIESKI, NIEBIESKI}}) {
     const punkt_mapy g = *na_stopnie.przelicz(e, n);
     o.plamki.push_back({(g.e - sw.e) / dl, (ne.n - g.n) / dfi, kolor, 21});
   }
