@@ -197,7 +197,7 @@ TEST_F(test_cli, TilesOdmawiaZNazwaPlikuINicNieZapisuje) {
     std::string w_komunikacie;
   };
   const std::string wyj = pliki.plik("wyjscie");
-  for (const przypadek& p : {przypadek{{pliki.plik("dobry.tif"), pliki.plik("bez.png")}, 1, "bez.png"},
+  for (const przypadek& p : {przypadek{{pliki.plik("dobry.tif"), pliki.plik("bez.png")}, 1, "bez.png: raster bez georeferencji"},
                              przypadek{{pliki.plik("zepsuty.tif"), pliki.plik("dobry.tif")}, 2, "zepsuty.tif"},
                              przypadek{{pliki.plik("dobry.tif"), "--crs", "EPSG:999999"}, 1, "EPSG:999999"}}) {
     std::vector<std::string> a{"tiles", "--out", wyj, "--quiet"};
