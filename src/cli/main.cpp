@@ -11,6 +11,7 @@
 #include "cli/polecenia.h"
 #ifdef VIALTOR_RENDER
 #include "cli/render.h"
+#include "cli/tiles.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -106,6 +107,19 @@ int main(int argc, char** argv) {
       ->capture_default_str();
   render->add_option("--view", obraz.widok, "all (cały układ, jak Pokaż wszystko) albo x,y,skala kamery")
       ->capture_default_str();
+
+  std::vector<std::string> rastry;
+  ustawienia_ciecia ciecie;
+  bool cicho = false;
+  CLI::App* tiles = app.add_subcommand("tiles", "ortofotomapy pocięte na satki FOLDER/sat i plik FOLDER/sat_coords/*.cor");
+  tiles->add_option("RASTER", rastry, "rastry z georeferencją (GeoTIFF, JPEG 2000, obraz z plikiem world ...)")
+      ->required();
+  tiles->add_option("--out", wyjscie, "folder wynikowy")->required();
+  tiles->add_option("--crs", ciecie.crs, "układ współrzędnych planu")->capture_default_str();
+  tiles->add_option("--px", ciecie.px, "pikseli na bok satki")->check(CLI::Range(16, 8192))->capture_default_str();
+  tiles->add_option("--quality", ciecie.jakosc, "jakość JPEG")->check(CLI::Range(1, 100))->capture_default_str();
+  tiles->add_flag("--quiet", cicho, "bez postępu na stderr");
+  tiles->callback([&] { polecenie = [&] { return polecenie_tiles(rastry, wyjscie, ciecie, cicho); }; });
 #endif
 
   try {

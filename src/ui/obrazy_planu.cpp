@@ -9,7 +9,9 @@
 
 #include "imagery/ladowacz_watkowy.h"
 #include "imagery/tekstura.h"
+#include "ui/import_ortofotomapy.h"
 #include "ui/widok_planu.h"
+#include "ui/zdjecia_z_mapy.h"
 #include "view/stan_edytora.h"
 
 namespace {
@@ -38,11 +40,11 @@ obrazy_planu::obrazy_planu(widok_planu& plan, stan_edytora& edytor, const std::s
                            ustawienia_satek ustawienia)
     : plan_(plan), edytor_(edytor), katalog_programu_(katalog_programu(katalog_danych)) {
   zdjecia_ = std::make_unique<lista_obrazkow>(tekstury_obrazkow{
-      [this](const std::string& sciezka) { return laduj_teksture(sciezka_zdjecia(sciezka)); },
+      [this](const std::string& sciezka) { return laduj_teksture_zdjecia(sciezka_zdjecia(sciezka)); },
       [](unsigned& id) { usun_teksture(id); }});
   // The worker asks for a frame from its own thread: the request is queued to this one.
   auto ladowacz = std::make_unique<ladowacz_watkowy>(
-      std::vector<std::string>{katalog_programu_, katalog_danych}, MAKS_BOK_SATKI,
+      std::vector<std::string>{katalog_danych_uzytkownika(), katalog_programu_, katalog_danych}, MAKS_BOK_SATKI,
       [this] { QMetaObject::invokeMethod(this, [this] { plan_.update(); }, Qt::QueuedConnection); });
   satki_ = std::make_unique<magazyn_satek>(
       std::move(ladowacz), tekstury_satek{[](const obraz& o) { return zbuduj_teksture(o, zapis_tekstury::skompresowany); },

@@ -21,7 +21,8 @@ struct stan_edytora;
 // or inside z_kontekstem.
 class obrazy_planu : public QObject, public warstwy_obrazow, public zdjecia_pod_mysza {
  public:
-  // Tiles ("sat/...") are looked for in the program folder, then in the data folder; picture paths that
+  // Tiles ("sat/...") are looked for in the user's data folder (where imports go when the program
+  // folder cannot be written), the program folder, then the data folder; picture paths that
   // are relative and not found from the working directory are taken from the program folder.
   obrazy_planu(widok_planu& plan, stan_edytora& edytor, const std::string& katalog_danych,
                ustawienia_satek ustawienia = {});
@@ -52,6 +53,7 @@ class obrazy_planu : public QObject, public warstwy_obrazow, public zdjecia_pod_
   void z_kontekstem(const std::function<void()>& f);
   // With the context current: every texture goes, the lists stay empty.
   void zwolnij_gl();
+  const std::string& folder_programu() const { return katalog_programu_; }
   // The picture path as it can be opened (see the constructor).
   std::string sciezka_zdjecia(const std::string& sciezka) const;
 

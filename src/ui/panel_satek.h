@@ -27,4 +27,7 @@ class panel_satek : public QFrame {
   QPushButton* aktualizuj_wspolrzedne;
   QPushButton* wczytaj;
   QPushButton* zapisz;
+  QLabel* etykieta_crs;
+  QLineEdit* pole_crs;  // the plan's coordinate system
+  QPushButton* importuj;
 };

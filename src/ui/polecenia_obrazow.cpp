@@ -18,19 +18,22 @@
 #include "imagery/plik_pcr.h"
 #include "ui/dialogi.h"
 #include "ui/katalogi_dialogow.h"
+#include "ui/import_ortofotomapy.h"
 #include "ui/kontrolki.h"
 #include "ui/obrazy_planu.h"
 #include "ui/okno_glowne.h"
 #include "ui/panel_ladowania.h"
 #include "ui/panel_satek.h"
 #include "ui/panel_zdjec.h"
+#include "ui/ustawienia.h"
+#include "ui/zdjecia_z_mapy.h"
 #include "view/stan_edytora.h"
 
 namespace {
 constexpr const char* WZOR_PCR = "*.pcr";
 constexpr const char* WZOR_COR = "*.cor";
-// Either kind loads whatever the pattern shows.
-constexpr const char* WZOR_OBRAZU = "*.bmp *.jpg";
+// Either of the editor's kinds loads whatever the pattern shows; the others go through GDAL.
+constexpr const char* WZOR_OBRAZU = "*.bmp *.jpg *.jpeg *.png *.tif *.tiff *.gif *.jp2";
 constexpr const char* PLIK_MAPY = "pic_coords/elblag/elblag_plan.pcr";
 }  // namespace
 
@@ -41,7 +44,13 @@ polecenia_obrazow::polecenia_obrazow(okno_glowne& okno, obrazy_planu& obrazy, co
       katalog_danych_(katalog_danych),
       katalog_zdjec_(QString::fromStdString(katalog_danych + "/pic_coords")),
       katalog_satek_(QString::fromStdString(katalog_danych + "/sat_coords")),
-      historia_(obrazy, okno.cofanie(), [this] { po_przywroceniu(); }) {
+      historia_(obrazy, okno.cofanie(), [this] { po_przywroceniu(); }),
+      import_(new import_ortofotomapy(&okno, okno.pytania(), obrazy.folder_programu())) {
+  // The town at once: the new origin and camera, the tiles shown.
+  import_->po_imporcie = [this](const std::string& cor) {
+    wczytaj_wspolrzedne_z(cor);
+    okno_.satek()->ortofotomapa->setChecked(true);
+  };
   polacz_panel_zdjec();
   polacz_panel_satek();
   obrazy_.po_trafieniu = [this](const trafienie_obrazka& t) { po_trafieniu(t); };
@@ -121,6 +130,9 @@ void polecenia_obrazow::polacz_panel_satek() {
   connect(p->aktualizuj_wspolrzedne, &QPushButton::clicked, this, [this] { aktualizuj_wspolrzedne(); });
   connect(p->wczytaj, &QPushButton::clicked, this, [this] { wczytaj_wspolrzedne(); });
   connect(p->zapisz, &QPushButton::clicked, this, [this] { zapisz_wspolrzedne(); });
+  p->pole_crs->setText(crs_planu());
+  connect(p->pole_crs, &QLineEdit::editingFinished, this, [this] { ustaw_crs(); });
+  connect(p->importuj, &QPushButton::clicked, this, [this] { import_->rozpocznij(); });
 }
 
 void polecenia_obrazow::po_trafieniu(const trafienie_obrazka& t) {
@@ -171,7 +183,13 @@ void polecenia_obrazow::dodaj_z_pliku() {
   const std::string sciezka = plik(false, katalog_zdjec_, WZOR_OBRAZU, nullptr);
   if (sciezka.empty()) return;
   bool dodany = false;
-  obrazy_.z_kontekstem([&] { dodany = obrazy_.zdjecia().dodaj_z_pliku(sciezka, obrazy_.kamera()); });
+  obrazy_.z_kontekstem([&] {
+    dodany = obrazy_.zdjecia().dodaj_z_pliku(sciezka, obrazy_.kamera());
+    if (dodany) {
+      const wspolrzedne_satek w = obrazy_.wspolrzedne();
+      poloz_wedlug_mapy(obrazy_.zdjecia(), sciezka, georeferencja_planu(w.kolumna, w.wiersz));
+    }
+  });
   if (dodany) po_edycji();
 }
 
@@ -221,12 +239,27 @@ void polecenia_obrazow::aktualizuj_wspolrzedne() {
 
 void polecenia_obrazow::wczytaj_wspolrzedne() {
   const std::string sciezka = plik(false, katalog_satek_, WZOR_COR, "sat-coords load: brak pliku!\n");
-  if (sciezka.empty()) return;
+  if (!sciezka.empty()) wczytaj_wspolrzedne_z(sciezka);
+}
+
+void polecenia_obrazow::wczytaj_wspolrzedne_z(const std::string& sciezka) {
   const std::optional<wspolrzedne_satek> w = wczytaj_cor(sciezka);
   if (!w) return;
   obrazy_.zastosuj(*w);
   wpisz_poczatek();
   okno_.odswiez();
+}
+
+void polecenia_obrazow::ustaw_crs() {
+  QLineEdit* pole = okno_.satek()->pole_crs;
+  const QString crs = pole->text().trimmed();
+  if (crs == crs_planu()) return;
+  if (const std::optional<std::string> blad = blad_crs(crs.toStdString())) {
+    pokaz_tekst("Nieznany układ współrzędnych " + crs.toStdString() + ": " + *blad);
+    pole->setText(crs_planu());
+    return;
+  }
+  ustaw_crs_planu(crs);
 }
 
 void polecenia_obrazow::zapisz_wspolrzedne() {

@@ -6,6 +6,7 @@
 
 #include "ui/historia_zdjec.h"
 
+class import_ortofotomapy;
 class okno_glowne;
 class obrazy_planu;
 struct trafienie_obrazka;
@@ -30,6 +31,11 @@ class polecenia_obrazow : public QObject {
   void aktualizuj_wspolrzedne();
   void wczytaj_wspolrzedne();
   void zapisz_wspolrzedne();
+  // A .cor file as "Wczytaj" loads it: origin and camera, the boxes, the tiles shown.
+  void wczytaj_wspolrzedne_z(const std::string& sciezka);
+  // The plan's coordinate system typed in the panel: kept when PROJ knows it, else refused.
+  void ustaw_crs();
+  import_ortofotomapy& import_mapy() { return *import_; }
 
   // Start-up: the default tile coordinates (tiles then shown) and the bundled map picture, each
   // left out silently when missing or refused.
@@ -60,4 +66,5 @@ class polecenia_obrazow : public QObject {
   const QString katalog_zdjec_;
   const QString katalog_satek_;
   historia_zdjec historia_;
+  import_ortofotomapy* import_;
 };

@@ -1,0 +1,36 @@
+#include "ui/zdjecia_z_mapy.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "imagery/obrazki.h"
+#include "imagery/tekstura.h"
+#include "mapy/raster_obrazka.h"
+
+namespace {
+bool czytnik_edytora(const std::string& sciezka) {
+  if (sciezka.size() < 3) return false;
+  std::string koncowka = sciezka.substr(sciezka.size() - 3);
+  std::transform(koncowka.begin(), koncowka.end(), koncowka.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return koncowka == "bmp" || koncowka == "jpg";
+}
+}  // namespace
+
+unsigned laduj_teksture_zdjecia(const std::string& sciezka) {
+  if (czytnik_edytora(sciezka)) return laduj_teksture(sciezka);
+  const std::optional<obraz> o = wczytaj_raster(sciezka, maks_rozmiar_tekstury());
+  return o ? zbuduj_teksture(*o) : 0;
+}
+
+bool poloz_wedlug_mapy(lista_obrazkow& zdjecia, const std::string& sciezka, const georeferencja& plan) {
+  if (zdjecia.obrazki().empty()) return false;
+  const std::optional<polozenie_obrazka> p = polozenie_rastra(sciezka, plan);
+  if (!p) return false;
+  std::vector<obrazek> opis = zdjecia.opis();
+  obrazek& o = opis.front();
+  o.x1 = p->x1, o.y1 = p->y1, o.x2 = p->x2, o.y2 = p->y2;
+  o.rotacja = p->rotacja;
+  zdjecia.przywroc(std::move(opis));
+  return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "geo/georeferencja.h"
+
+class lista_obrazkow;
+
+// Pictures with a georeference of their own or a world file: the texture of any raster GDAL
+// reads, and the place the map gives them.
+
+// BMP and JPEG through the editor's readers, other rasters through GDAL; reduced to the GL
+// texture limit. 0 when it cannot be read. Needs the current GL context.
+unsigned laduj_teksture_zdjecia(const std::string& sciezka);
+
+// The picture just added (the head of the list) moved where the raster's georeference puts it on
+// the plan; false, leaving it as it is, for a raster without one.
+bool poloz_wedlug_mapy(lista_obrazkow& zdjecia, const std::string& sciezka, const georeferencja& plan);
