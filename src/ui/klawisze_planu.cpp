@@ -92,12 +92,15 @@ std::function<void()> klawisze_planu::dzialanie(const QKeyEvent& k) const {
       return {};
     default: break;
   }
-  // The track's keys: in picture mode the track is left alone.
-  if (edytor_.tryb_edycji != TRYB_TORY) return {};
+  // The track's keys: in picture mode the track is left alone; in events mode Delete takes the
+  // selected event.
+  if (edytor_.tryb_edycji == TRYB_ZDJECIA) return {};
   switch (k.key()) {
     case Qt::Key_Delete: return [this] { okno_.usun_zaznaczone(); };
     case Qt::Key_A: return [this] { okno_.pokaz_wszystko(); };
-    case Qt::Key_P: return [this] { okno_.ustaw_rownolegle(); };
+    case Qt::Key_P:
+      if (edytor_.tryb_edycji != TRYB_TORY) return {};
+      return [this] { okno_.ustaw_rownolegle(); };
     default: return {};
   }
 }
