@@ -39,6 +39,7 @@ const char* const teksty[] = {
     "Nie znaleziono szablonu spełniającego takie kryteria!",
     "Aby zrównoleglić elementy należy zaznaczyć tylko jeden odcinek wzorcowy!",
     "Aby zrównoleglić element należy dokładnie na niego wskazać!",
+    "Zdarzenie stawia się na torze: kliknij bliżej osi toru.",
 };
 
 odbiorca_komunikatow odbiorca_biezacy;

@@ -29,6 +29,7 @@ enum kod_komunikatu : unsigned {
   KOM_BRAK_SZABLONU = 25,
   KOM_JEDEN_WZORZEC = 26,
   KOM_WSKAZ_ELEMENT = 27,
+  KOM_ZDARZENIE_POZA_TOREM = 28,
 };
 
 inline constexpr const char* TYTUL_KOMUNIKATU = "Uwaga!";

@@ -17,6 +17,18 @@ int liczba_zdarzen(const tor_uklad& tor) {
   return suma;
 }
 
+std::map<std::int32_t, int> zdarzenia_wedlug_typow(const tor_uklad& tor) {
+  // Every known type, also when it does not occur; a type outside the table where it does.
+  std::map<std::int32_t, int> typy;
+  for (std::int32_t t = ZD_PRZYSTANEK; t <= ZD_PRZERWA; ++t) typy[t] = 0;
+  const auto policz = [&](const lista_zdarzen& lista) {
+    for (const wezel_zdarzenia* w = lista.pierwszy(); w; w = w->nastepny.get()) ++typy[w->dane.typ];
+  };
+  for (const w_punkt* punkt : tor.p) policz(punkt->zdarzenia);
+  for (const w_linia* linia : tor.l) policz(linia->zdarzenia);
+  return typy;
+}
+
 std::string informacje(const dokument& model) {
   const tor_uklad& tor = model.tor;
   std::string tekst;
@@ -30,6 +42,8 @@ std::string informacje(const dokument& model) {
   wiersz("lines", std::to_string(tor.lmax()));
   wiersz("elements", std::to_string(tor.emax()));
   wiersz("events", std::to_string(liczba_zdarzen(tor)));
+  for (const auto& [typ, ile] : zdarzenia_wedlug_typow(tor))
+    wiersz(("events_" + std::to_string(typ)).c_str(), std::to_string(ile));
   wiersz("city", std::to_string(model.trasa.miasto));
   wiersz("year", std::to_string(model.trasa.rok));
   wiersz("id", std::to_string(model.trasa.id));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <string>
 
 #include "dokument/wczytywanie.h"
@@ -9,6 +11,8 @@ std::string opis_geometrii(const tor_uklad& tor);
 
 // All events of the track: on points and on lines.
 int liczba_zdarzen(const tor_uklad& tor);
+// Events by type: each of the seven types (0 when none), and any other type that occurs.
+std::map<std::int32_t, int> zdarzenia_wedlug_typow(const tor_uklad& tor);
 
 // The "key: value" lines of the info command, each ending with a line break.
 std::string informacje(const dokument& model);

@@ -40,6 +40,10 @@ class tor_punkt : public w_punkt {
   // An event at `pozycja` (0-1) along the arc: its bearing and its place.
   double azymut_zdarzenia(double pozycja) const;
   wektor miejsce_zdarzenia(double pozycja) const;
+  // Whether the point turns between two lines: only then do its events sit along an arc.
+  bool ma_luk() const { return li.size() == 2 && skret != 0; }
+  // Where the symbol of an event at `pozycja` is drawn; without an arc, at the point itself.
+  ramka_symbolu ramka_zdarzenia(double pozycja) const;
 };
 
 class tor_linia : public w_linia {
@@ -57,6 +61,7 @@ class tor_linia : public w_linia {
   void przelicz() override;
   // The place of an event at `pozycja` (0-1) along the straight part, from the start point's end.
   wektor miejsce_zdarzenia(double pozycja) const;
+  ramka_symbolu ramka_zdarzenia(double pozycja) const;
   void rysuj(malarz& m, int flagi, int kolorystyka) const override;
   void zapisz_txt(pisarz_tekstu& s) const override;
   void wczytaj_txt(czytnik_tekstu& s) override;

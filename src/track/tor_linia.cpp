@@ -23,6 +23,10 @@ wektor tor_linia::miejsce_zdarzenia(double pozycja) const {
   return wektor{p1->GET_X(), p1->GET_Y()} - wektor{kx, ky} * s;
 }
 
+ramka_symbolu tor_linia::ramka_zdarzenia(double pozycja) const {
+  return {miejsce_zdarzenia(pozycja), std::atan2(ky, kx) * RADIANY_NA_STOPNIE + 180};
+}
+
 void tor_linia::przelicz() {
   // A line from a turnout's end to free track: the free end is moved onto the straight
   // continuation of the turnout's own line at that end.
@@ -88,9 +92,9 @@ void tor_linia::rysuj(malarz& m, int flagi, int kolorystyka) const {
     m.kolor(0.6f, 0.6f, 0.6f);
     m.rozmiar_punktu(10);
     m.zachowaj_macierz();
-    const wektor miejsce = miejsce_zdarzenia(w->dane.pozycja);
-    m.przesun(miejsce.x, miejsce.y, 0);
-    m.obroc(std::atan2(d.y, d.x) * RADIANY_NA_STOPNIE + 180, 0, 0, 1);
+    const ramka_symbolu r = ramka_zdarzenia(w->dane.pozycja);
+    m.przesun(r.miejsce.x, r.miejsce.y, 0);
+    m.obroc(r.obrot, 0, 0, 1);
     rysuj_symbol_zdarzenia(m, w->dane, stan.tekstura_zdarzen);
     m.przywroc_macierz();
   }

@@ -67,6 +67,13 @@ wektor tor_punkt::miejsce_zdarzenia(double pozycja) const {
   return punkt_na_azymucie({srodek_x, srodek_y}, promien, azymut_zdarzenia(pozycja));
 }
 
+ramka_symbolu tor_punkt::ramka_zdarzenia(double pozycja) const {
+  // Without an arc (one line, or a vertex that does not turn) the arc centre is no place on the
+  // track: such events are drawn at the point itself.
+  const wektor miejsce = ma_luk() ? miejsce_zdarzenia(pozycja) : wektor{GET_X(), GET_Y()};
+  return {miejsce, 180 - azymut_zdarzenia(pozycja)};
+}
+
 void tor_punkt::rysuj(malarz& m, int flagi, int kolorystyka) const {
   if (li.size() == 3) return;
   const opcje_rysowania& opcje = stan.rysowanie;
@@ -97,17 +104,13 @@ void tor_punkt::rysuj(malarz& m, int flagi, int kolorystyka) const {
     }
   }
 
-  // Without an arc (one line, or a vertex that does not turn) the arc centre is no place on the
-  // track: such events are drawn at the point itself.
-  const bool bez_luku = li.size() != 2 || skret == 0;
   for (const wezel_zdarzenia* w = zdarzenia.pierwszy(); w; w = w->nastepny.get()) {
     m.kolor(0.6f, 0.6f, 0.6f);
     m.rozmiar_punktu(10);
     m.zachowaj_macierz();
-    const double fi = azymut_zdarzenia(w->dane.pozycja);
-    const wektor miejsce = bez_luku ? wektor{GET_X(), GET_Y()} : miejsce_zdarzenia(w->dane.pozycja);
-    m.przesun(miejsce.x, miejsce.y, 0);
-    m.obroc(180 - fi, 0, 0, 1);
+    const ramka_symbolu r = ramka_zdarzenia(w->dane.pozycja);
+    m.przesun(r.miejsce.x, r.miejsce.y, 0);
+    m.obroc(r.obrot, 0, 0, 1);
     rysuj_symbol_zdarzenia(m, w->dane, stan.tekstura_zdarzen);
     m.przywroc_macierz();
   }

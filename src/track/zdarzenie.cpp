@@ -1,5 +1,7 @@
 #include "track/zdarzenie.h"
 
+#include <utility>
+
 #include "io/strumien_rekordow.h"
 #include "track/malarz.h"
 
@@ -46,6 +48,22 @@ void lista_zdarzen::dodaj(const zdarzenie& z) {
   while (*koniec) koniec = &(*koniec)->nastepny;
   *koniec = std::make_unique<wezel_zdarzenia>();
   (*koniec)->dane = z;
+}
+
+const zdarzenie* lista_zdarzen::nr(int nr) const {
+  if (nr < 0) return nullptr;
+  const wezel_zdarzenia* w = glowa.get();
+  for (; w && nr > 0; --nr) w = w->nastepny.get();
+  return w ? &w->dane : nullptr;
+}
+
+zdarzenie* lista_zdarzen::nr(int nr) { return const_cast<zdarzenie*>(std::as_const(*this).nr(nr)); }
+
+void lista_zdarzen::usun(int nr) {
+  if (nr < 0) return;
+  std::unique_ptr<wezel_zdarzenia>* w = &glowa;
+  for (; *w && nr > 0; --nr) w = &(*w)->nastepny;
+  if (*w) *w = std::move((*w)->nastepny);
 }
 
 void lista_zdarzen::zapisz(pisarz_rekordow& s) const {

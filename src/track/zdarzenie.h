@@ -63,6 +63,11 @@ class lista_zdarzen {
   int ile() const;
   bool pusta() const { return !glowa; }
   void dodaj(const zdarzenie& z);  // at the end
+  // The event at place `nr` of the list, none past its end.
+  zdarzenie* nr(int nr);
+  const zdarzenie* nr(int nr) const;
+  // Removes the event at place `nr`; the others keep their order.
+  void usun(int nr);
   void wyczysc();
 
   // Count as int32, then the records in list order.
@@ -72,6 +77,12 @@ class lista_zdarzen {
 
  private:
   std::unique_ptr<wezel_zdarzenia> glowa;
+};
+
+// Where an event's symbol is drawn: the origin of its frame and the frame's turn in degrees.
+struct ramka_symbolu {
+  wektor miejsce;
+  double obrot = 0;
 };
 
 // Event symbol in its local frame (origin at the event's place); the caller has set colour

@@ -92,11 +92,14 @@ std::function<void()> klawisze_planu::dzialanie(const QKeyEvent& k) const {
       return {};
     default: break;
   }
-  // In every mode; Delete acts on what the mode edits (in picture mode the chosen picture).
+  // In every mode; Delete acts on what the mode edits (the chosen picture, the selected event).
   switch (k.key()) {
     case Qt::Key_Delete: return [this] { okno_.usun_zaznaczone(); };
     case Qt::Key_A: return [this] { okno_.pokaz_wszystko(); };
-    case Qt::Key_P: return [this] { okno_.ustaw_rownolegle(); };
+    case Qt::Key_P:
+      // Lines are made parallel on the track, not among events.
+      if (edytor_.tryb_edycji == TRYB_ZDARZENIA) return {};
+      return [this] { okno_.ustaw_rownolegle(); };
     default: return {};
   }
 }

@@ -38,6 +38,7 @@ menu_glowne zbuduj_menu(QMenuBar* pasek) {
   QMenu* tryb = pasek->addMenu("&Tryb edycji:");
   m.tryb_tory = pozycja(tryb, "tryb_tory", "&Tory");
   m.tryb_zdjecia = pozycja(tryb, "tryb_zdjecia", "&Zdjecia i mapy");
+  m.tryb_zdarzenia = pozycja(tryb, "tryb_zdarzenia", "Z&darzenia");
   m.tryb_tory->setEnabled(false);
 
   QMenu* elementy = pasek->addMenu("&Elementy");

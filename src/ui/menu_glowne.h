@@ -22,6 +22,7 @@ struct menu_glowne {
   // "&Tryb edycji:"
   QAction* tryb_tory;
   QAction* tryb_zdjecia;
+  QAction* tryb_zdarzenia;
   // "&Elementy"
   QAction* wstaw_element;
   QAction* wybierz_element;

@@ -23,6 +23,7 @@
 #include "ui/panel_szablonow.h"
 #include "ui/panel_torow.h"
 #include "ui/panel_zaznaczenia.h"
+#include "ui/panel_zdarzen.h"
 #include "ui/panel_zdjec.h"
 #include "ui/polecenia_obrazow.h"
 #include "ui/powrot_aktywnosci.h"
@@ -65,6 +66,7 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   torow_ = new panel_torow(obszar_);
   prawy_ = new panel_prawy(obszar_);
   zdjec_ = new panel_zdjec(obszar_);
+  zdarzen_ = new panel_zdarzen(obszar_, katalog_danych);
   szablonow_ = new panel_szablonow(obszar_);
   satek_ = new panel_satek(obszar_);
   trasy_ = new okno_trasy(obszar_);
@@ -91,6 +93,7 @@ okno_glowne::okno_glowne(dokument& dok, stan_edytora& edytor, const std::string&
   prawy_->podlacz(*this);
   szablonow_->podlacz(*this);
   trasy_->podlacz(*this);
+  zdarzen_->podlacz(*this);
   connect(szablonow_->koniec_wyboru, &QPushButton::clicked, this, [this] { zakoncz_wybor_szablonu(); });
   connect(satek_->zamknij, &QPushButton::clicked, satek_, &QWidget::hide);
   connect(trasy_->zamknij, &QPushButton::clicked, trasy_, &QWidget::hide);
@@ -128,6 +131,7 @@ void okno_glowne::polacz_menu() {
   pod(menu_.wyjscie, [this] { close(); });
   pod(menu_.tryb_tory, [this] { ustaw_tryb_edycji(TRYB_TORY); });
   pod(menu_.tryb_zdjecia, [this] { ustaw_tryb_edycji(TRYB_ZDJECIA); });
+  pod(menu_.tryb_zdarzenia, [this] { ustaw_tryb_edycji(TRYB_ZDARZENIA); });
   pod(menu_.wstaw_element, [this] { wstaw_element(); });
   pod(menu_.wybierz_element, [this] { wybierz_element(); });
   pod(menu_.zaznacz_wszystko, [this] {
@@ -190,14 +194,11 @@ void okno_glowne::informacje_o_trasie() { trasy_->pokaz(dok_.tor.dlugosc_trasy()
 
 void okno_glowne::ustaw_tryb_edycji(int tryb) {
   edytor_.tryb_edycji = tryb;
-  const bool tory = tryb == TRYB_TORY;
   // While a template is chosen the bottom panels stay covered; its end shows the mode's panel.
-  if (!edytor_.tryb_szablonu) {
-    torow_->setVisible(tory);
-    zdjec_->setVisible(!tory);
-  }
-  menu_.tryb_tory->setEnabled(!tory);
-  menu_.tryb_zdjecia->setEnabled(tory);
+  if (!edytor_.tryb_szablonu) pokaz_panel_trybu();
+  menu_.tryb_tory->setEnabled(tryb != TRYB_TORY);
+  menu_.tryb_zdjecia->setEnabled(tryb != TRYB_ZDJECIA);
+  menu_.tryb_zdarzenia->setEnabled(tryb != TRYB_ZDARZENIA);
   torow_->ukryj_wybor();
   prawy_->ukryj_wybor();
   odswiez();
@@ -215,7 +216,7 @@ void okno_glowne::wybierz_element() {
     return;
   }
   QCursor::setPos(obszar_->mapToGlobal(KURSOR_NAD_SZABLONAMI));
-  ustaw_widocznosc({torow_, zdjec_, prawy_}, false);
+  ustaw_widocznosc({torow_, zdjec_, zdarzen_, prawy_}, false);
   szablonow_->show();
   pokaz_nazwe_szablonu();
   edytor_.tryb_szablonu = true;
@@ -225,9 +226,7 @@ void okno_glowne::wybierz_element() {
 void okno_glowne::zakoncz_wybor_szablonu() {
   if (!edytor_.tryb_szablonu) return;
   szablonow_->hide();
-  const bool tory = edytor_.tryb_edycji == TRYB_TORY;
-  torow_->setVisible(tory);
-  zdjec_->setVisible(!tory);
+  pokaz_panel_trybu();
   prawy_->show();
   edytor_.tryb_szablonu = false;
   odswiez();
@@ -251,6 +250,12 @@ void okno_glowne::krok_szablonu(bool dalej) {
   odswiez();
 }
 
+void okno_glowne::pokaz_panel_trybu() {
+  torow_->setVisible(edytor_.tryb_edycji == TRYB_TORY);
+  zdjec_->setVisible(edytor_.tryb_edycji == TRYB_ZDJECIA);
+  zdarzen_->setVisible(edytor_.tryb_edycji == TRYB_ZDARZENIA);
+}
+
 void okno_glowne::pokaz_nazwe_szablonu() {
   szablonow_->opis->setText(QString::fromStdString(dok_.tor.nazwa_szablonu()));
 }
@@ -258,6 +263,10 @@ void okno_glowne::pokaz_nazwe_szablonu() {
 void okno_glowne::usun_zaznaczone() {
   if (edytor_.tryb_edycji == TRYB_ZDJECIA) {
     polecenia_obrazow_->usun_wybrane_zdjecie();
+    return;
+  }
+  if (edytor_.tryb_edycji == TRYB_ZDARZENIA) {
+    if (mysz_->edycja().zdarzenia().usun_wybrane()) po_edycji();
     return;
   }
   const int punkty = dok_.tor.pmax(), linie = dok_.tor.lmax();

@@ -15,6 +15,7 @@ class widok_planu;
 class panel_torow;
 class panel_prawy;
 class panel_zdjec;
+class panel_zdarzen;
 class panel_szablonow;
 class panel_satek;
 class okno_trasy;
@@ -42,6 +43,7 @@ class okno_glowne : public QMainWindow {
   panel_torow* torow() const { return torow_; }
   panel_prawy* prawy() const { return prawy_; }
   panel_zdjec* zdjec() const { return zdjec_; }
+  panel_zdarzen* zdarzen() const { return zdarzen_; }
   panel_szablonow* szablonow() const { return szablonow_; }
   panel_satek* satek() const { return satek_; }
   okno_trasy* trasy() const { return trasy_; }
@@ -86,6 +88,8 @@ class okno_glowne : public QMainWindow {
  private:
   void polacz_menu();
   void pokaz_nazwe_szablonu();
+  // The bottom-left panel of the edit mode: tracks, pictures or events.
+  void pokaz_panel_trybu();
   // Runs a file command and redraws when it changed the document.
   void polecenie_pliku(void (pliki_projektu::*polecenie)());
 
@@ -101,6 +105,7 @@ class okno_glowne : public QMainWindow {
   panel_torow* torow_;
   panel_prawy* prawy_;
   panel_zdjec* zdjec_;
+  panel_zdarzen* zdarzen_;
   panel_szablonow* szablonow_;
   panel_satek* satek_;
   okno_trasy* trasy_;

@@ -7,6 +7,7 @@
 #include "track/malarz.h"
 #include "view/siatka.h"
 #include "view/stan_edytora.h"
+#include "view/znaczniki_zdarzen.h"
 
 void warstwy_obrazow::satki(malarz&, const widok&) {}
 void warstwy_obrazow::zdjecia(malarz&, const widok&) {}
@@ -80,6 +81,7 @@ void rysuj_klatke(malarz& m, const dokument& dok, stan_edytora& edytor, warstwy_
     rysuj_plan(m, dok, edytor, obrazy, uklady);
   }
   m.warstwa("marks");
+  if (!edytor.tryb_szablonu) rysuj_znaczniki_zdarzen(m, dok.tor, edytor);
   rysuj_znaczniki(m, edytor);
   m.przywroc_macierz();
 }

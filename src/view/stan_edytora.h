@@ -1,10 +1,15 @@
 #pragma once
 
+#include <optional>
+
+#include "track/zdarzenia_na_torze.h"
 #include "view/widok.h"
 
-// Edit modes: the track layout, or pictures and maps.
+// Edit modes: the track layout, pictures and maps, or the track's events. The events mode
+// edits the track layout too: like track mode it is a network mode (not below 0).
 inline constexpr int TRYB_TORY = 0;
 inline constexpr int TRYB_ZDJECIA = -1;
+inline constexpr int TRYB_ZDARZENIA = 1;
 
 // Right-button modes: "Dodawanie" and "Rotacja".
 inline constexpr int PRAWY_DODAWANIE = 0;
@@ -30,6 +35,13 @@ struct stan_myszy {
   double plan_y(const widok& w) const { return y - w.przes_y; }
 };
 
+// Events mode: the event under the cursor, the selected one, and what a new event gets.
+struct stan_zdarzen {
+  std::optional<adres_zdarzenia> wskazane;
+  std::optional<adres_zdarzenia> wybrane;
+  zdarzenie nowe{.kierunek = KIERUNEK_PRAWO | KIERUNEK_LEWO};
+};
+
 // Grid levels of the "Siatka:" list.
 inline constexpr int SIATKA_BRAK = 0;
 inline constexpr int SIATKA_1M = 4;
@@ -44,6 +56,7 @@ struct stan_edytora {
   bool tryb_szablonu = false;
   bool pokaz_zdjecia = true;  // "Zdjęcia / mapki"
   stan_myszy mysz;
+  stan_zdarzen zdarzenia;
 
   // Template choice criteria of the templates panel and the template shown last per transport.
   int rodzaj_transportu = 0;

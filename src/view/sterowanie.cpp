@@ -30,6 +30,8 @@ void odswiez_panel(w_uklad& u) {
 
 bool sterowanie::tryb_sieci() const { return stan_.tryb_edycji >= 0; }
 
+bool sterowanie::tryb_zdarzen() const { return stan_.tryb_edycji == TRYB_ZDARZENIA; }
+
 double sterowanie::promien_wskazania() const { return 0.05 / stan_.kamera.skala; }
 
 void sterowanie::aktualizuj_kursor(const zdarzenie_myszy& z) {
@@ -56,7 +58,10 @@ bool sterowanie::wskaz_pod_kursorem() {
   const int linia = u.linia_kursor;
   const stan_myszy& m = stan_.mysz;
   u.wskaz(m.plan_x(stan_.kamera), m.plan_y(stan_.kamera), promien_wskazania(), false, m.shift);
-  return punkt != u.punkt_kursor || linia != u.linia_kursor;
+  const bool tor = punkt != u.punkt_kursor || linia != u.linia_kursor;
+  const bool zdarzenie =
+      tryb_zdarzen() && zdarzenia_.wskaz(m.plan_x(stan_.kamera), m.plan_y(stan_.kamera), promien_wskazania(), tor);
+  return zdarzenie || tor;
 }
 
 void sterowanie::po_poleceniu(bool po_edycji) {
@@ -68,12 +73,18 @@ void sterowanie::po_poleceniu(bool po_edycji) {
   // first pick back in track mode shows them again.
   dok_.tor.panel_tryb = PANEL_NIEUSTAWIONY;
   wskaz_pod_kursorem();
+  zdarzenia_.po_poleceniu();
   dok_.odswiez();
 }
 
 bool sterowanie::przeciaganie_lewym(bool& edycja) {
   stan_myszy& m = stan_.mysz;
-  if (!m.przeciaganie_ustalone) {
+  if (tryb_zdarzen() && zdarzenia_.trzyma()) {
+    zdarzenia_.przeciagnij(m.plan_x(stan_.kamera), m.plan_y(stan_.kamera));
+    return true;
+  }
+  // In events mode a press that held no event pans.
+  if (!m.przeciaganie_ustalone && !tryb_zdarzen()) {
     if (tryb_sieci())
       m.przeciaganie_ustalone = !przeciaganie_przerwane_ && dok_.tor.co_pod_kursorem() != 0;
     else
@@ -107,6 +118,11 @@ bool sterowanie::puszczenie_lewego() {
   m.lewy_wcisniety = false;
   m.przeciaganie_ustalone = false;
   bool zmiana = przesunieto_;
+  if (tryb_zdarzen()) {
+    zmiana = zdarzenia_.pusc();
+    if (zmiana) po_poleceniu();
+    return true;
+  }
   if (tryb_sieci()) {
     tor_uklad& u = dok_.tor;
     if (przeciaganie_przerwane_) {
@@ -175,6 +191,7 @@ bool sterowanie::nacisniecie(przycisk_myszy p, const zdarzenie_myszy& z) {
   stan_.mysz.dy = 0;
   wskaz_pod_kursorem();
   if (stan_.tryb_szablonu) return false;
+  if (tryb_zdarzen()) return nacisniecie_zdarzen(p);
   stan_myszy& m = stan_.mysz;
   const widok& w = stan_.kamera;
   tor_uklad& u = dok_.tor;
@@ -230,6 +247,24 @@ bool sterowanie::nacisniecie(przycisk_myszy p, const zdarzenie_myszy& z) {
       m.ramka_y = m.plan_y(w);
       m.ramka_aktywna = true;
       return true;
+  }
+  return false;
+}
+
+bool sterowanie::nacisniecie_zdarzen(przycisk_myszy p) {
+  stan_myszy& m = stan_.mysz;
+  const double x = m.plan_x(stan_.kamera);
+  const double y = m.plan_y(stan_.kamera);
+  switch (p) {
+    case przycisk_myszy::lewy:
+      m.lewy_wcisniety = true;
+      m.przeciaganie_ustalone = false;
+      zdarzenia_.wybierz(x, y, promien_wskazania());
+      return true;
+    case przycisk_myszy::prawy:
+      if (zdarzenia_.dodaj(x, y, promien_wskazania())) po_poleceniu();
+      return true;
+    case przycisk_myszy::srodkowy: return false;
   }
   return false;
 }

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "view/mysz_zdarzen.h"
+
 class dokument;
 struct stan_edytora;
 
@@ -34,9 +36,11 @@ struct zdarzenie_myszy {
 // plan must be drawn again.
 class sterowanie {
  public:
-  sterowanie(dokument& dok, stan_edytora& stan) : dok_(dok), stan_(stan) {}
+  sterowanie(dokument& dok, stan_edytora& stan) : dok_(dok), stan_(stan), zdarzenia_(dok, stan) {}
 
   void ustaw_zdjecia(zdjecia_pod_mysza* zdjecia) { zdjecia_ = zdjecia; }
+  // What the buttons do in events mode.
+  mysz_zdarzen& zdarzenia() { return zdarzenia_; }
   // Called with the two value boxes' new values after a drag or rotation step.
   std::function<void(double, double)> wpisz_wartosci;
 
@@ -60,10 +64,14 @@ class sterowanie {
   bool puszczenie_lewego();
   double promien_wskazania() const;
   bool tryb_sieci() const;
+  bool tryb_zdarzen() const;
+  // The buttons in events mode.
+  bool nacisniecie_zdarzen(przycisk_myszy p);
 
   dokument& dok_;
   stan_edytora& stan_;
   zdjecia_pod_mysza* zdjecia_ = nullptr;
+  mysz_zdarzen zdarzenia_;
   bool przesunieto_ = false;        // the left drag moved the selection
   bool obrocono_ = false;           // the right drag turned the selection
   bool przeciaganie_przerwane_ = false;

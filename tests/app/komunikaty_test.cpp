@@ -22,7 +22,8 @@ TEST(Komunikaty, TekstyWedlugKodu) {
   EXPECT_STREQ(tekst_komunikatu(22), "Nie można bezpośrednio łaczyć dwóch bloków. Punkty nie zostały połaczone!");
   EXPECT_STREQ(tekst_komunikatu(26), "Aby zrównoleglić elementy należy zaznaczyć tylko jeden odcinek wzorcowy!");
   EXPECT_STREQ(tekst_komunikatu(27), "Aby zrównoleglić element należy dokładnie na niego wskazać!");
-  for (unsigned pusty : {0u, 13u, 28u, 1000u}) EXPECT_STREQ(tekst_komunikatu(pusty), "") << pusty;
+  EXPECT_STREQ(tekst_komunikatu(28), "Zdarzenie stawia się na torze: kliknij bliżej osi toru.");
+  for (unsigned pusty : {0u, 13u, 29u, 1000u}) EXPECT_STREQ(tekst_komunikatu(pusty), "") << pusty;
   EXPECT_STREQ(TYTUL_KOMUNIKATU, "Uwaga!");
 }
 
@@ -30,10 +31,10 @@ TEST(Komunikaty, KodWLoguTekstDoOdbiorcy) {
   log_tymczasowy log;
   rejestrator_komunikatow komunikaty;
   pokaz_komunikat(KOM_TRASA_DOBRA);
-  pokaz_komunikat(28);
+  pokaz_komunikat(29);
   pokaz_komunikat(0);
-  EXPECT_EQ(log.tresc(), "#komunikat: 20\n#komunikat: 28\n#komunikat: 0\n");
-  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{20, 28, 0}));
+  EXPECT_EQ(log.tresc(), "#komunikat: 20\n#komunikat: 29\n#komunikat: 0\n");
+  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{20, 29, 0}));
   EXPECT_EQ(komunikaty.teksty, (std::vector<std::string>{"Trasa jest dobra.", "", ""}));
 }
 

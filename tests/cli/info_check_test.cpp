@@ -11,6 +11,20 @@ int zdarzenia_toru(const tor_uklad& tor) {
   return suma;
 }
 
+// The events_<type> lines: each type counted from the loaded model on its own.
+std::string wiersze_typow(const tor_uklad& tor) {
+  std::string tekst;
+  for (int typ = 0; typ < 7; ++typ) {
+    int ile = 0;
+    for (const w_punkt* p : tor.p)
+      for (const wezel_zdarzenia* w = p->zdarzenia.pierwszy(); w; w = w->nastepny.get()) ile += w->dane.typ == typ;
+    for (const w_linia* l : tor.l)
+      for (const wezel_zdarzenia* w = l->zdarzenia.pierwszy(); w; w = w->nastepny.get()) ile += w->dane.typ == typ;
+    tekst += "events_" + std::to_string(typ) + ": " + std::to_string(ile) + "\n";
+  }
+  return tekst;
+}
+
 }  // namespace
 
 TEST_F(test_cli, InfoPodajeLiczbyTrasyIGeometrieWczytanegoProjektu) {
@@ -21,7 +35,7 @@ TEST_F(test_cli, InfoPodajeLiczbyTrasyIGeometrieWczytanegoProjektu) {
   const std::string oczekiwane =
       "points: " + std::to_string(model.tor.pmax()) + "\nlines: " + std::to_string(model.tor.lmax()) +
       "\nelements: " + std::to_string(model.tor.emax()) + "\nevents: " + std::to_string(zdarzenia_toru(model.tor)) +
-      "\ncity: 4\nyear: " + std::to_string(model.trasa.rok) + "\nid: " + std::to_string(model.trasa.id) +
+      "\n" + wiersze_typow(model.tor) + "city: 4\nyear: " + std::to_string(model.trasa.rok) + "\nid: " + std::to_string(model.trasa.id) +
       "\nlength: " + liczba_na_tekst(model.tor.dlugosc_trasy(), 2) + "\ngeometry: ok\n";
   EXPECT_EQ(w.wyjscie, oczekiwane);
   // The sample is a real route: turnouts, events and route information are all there.
@@ -37,7 +51,8 @@ TEST_F(test_cli, InfoTekstuIStaregoProjektuNieMaInformacjiOTrasie) {
     const wynik_cli w = uruchom({"info", probka(nazwa)});
     EXPECT_EQ(w.kod, 0) << nazwa << ": " << w.bledy;
     EXPECT_NE(w.wyjscie.find("points: " + std::to_string(model.tor.pmax()) + "\n"), std::string::npos) << nazwa;
-    EXPECT_NE(w.wyjscie.find("events: 0\ncity: 0\nyear: 0\nid: 0\n"), std::string::npos) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("events: 0\n" + wiersze_typow(model.tor) + "city: 0\nyear: 0\nid: 0\n"), std::string::npos)
+        << w.wyjscie;
     EXPECT_NE(w.wyjscie.find("length: " + liczba_na_tekst(model.tor.dlugosc_trasy(), 2) + "\n"), std::string::npos);
   }
 }

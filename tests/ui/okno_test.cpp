@@ -91,7 +91,7 @@ TEST(Okno, MenuPozycjeSeparatoryIKolejnosc) {
        "&Dodaj do projeku", "&Zapisz projekt", "-", "&Testuj geometrię toru", "&Informacje o trasie", "-",
        "&Importuj z Vialtor 0.945b", "&Importuj z pliku tekstowego", "-", "&Eksportuj do MOVIX 0.08", "-",
        "&Ortofotomapa", "-", "&Wyjście z programu"},
-      {"&Tryb edycji:", "&Tory", "&Zdjecia i mapy"},
+      {"&Tryb edycji:", "&Tory", "&Zdjecia i mapy", "Z&darzenia"},
       {"&Elementy", "&Wstaw nowy element", "&Wybierz element"},
       {"&Edycja", "&Zaznacz wszystko", "&Odznacz wszystko", "&Odwróć zaznaczenie", "-", "&Cofnij", "&Ponów"},
       {"&Narzedzia", "&Ustaw równolegle do zaznaczonego odcinka"},

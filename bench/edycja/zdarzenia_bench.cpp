@@ -1,0 +1,159 @@
+// Events mode on the 100 000-point network with 10 000 events, through the real window: a right
+// click that adds an event (to the updated panels, without the frame), a hover that changes the
+// hovered event, and the frame after an added event in an editing view of about 2 000 points:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/edycja/vialtor_bench_zdarzen
+#include <benchmark/benchmark.h>
+
+#include <GL/gl.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <chrono>
+#include <clocale>
+#include <memory>
+
+#include "dokument/dokument.h"
+#include "io/strumien_rekordow.h"
+#include "liczniki.h"
+#include "siec_miejska.h"
+#include "ui/okno_glowne.h"
+#include "ui/uruchomienie.h"
+#include "ui/widok_planu.h"
+#include "view/stan_edytora.h"
+#include "widok_edycji.h"
+
+namespace {
+
+// The editor's window on the network in events mode, an editing view around its middle.
+struct edytor_zdarzen {
+  dokument dok;
+  stan_edytora edytor;
+  std::unique_ptr<okno_glowne> okno;
+
+  edytor_zdarzen() {
+    const std::unique_ptr<tor_uklad> siec = siec_miejska(SIEC_ZE_ZDARZENIAMI);
+    pisarz_rekordow zapis;
+    siec->zapisz(zapis);
+    czytnik_rekordow odczyt(zapis.dane());
+    dok.tor.wczytaj(odczyt);
+    dok.tor.przelicz_wszystko();
+    dok.nowy();
+    okno = std::make_unique<okno_glowne>(dok, edytor, std::string(VIALTOR_ZRODLA) + "/data");
+    okno->pytania().pokaz = [](QWidget*, const QString&) {};
+    okno->show();
+    okno->menu().tryb_zdarzenia->trigger();
+    const w_punkt* srodek = dok.tor.p[dok.tor.pmax() / 2];
+    edytor.kamera = widok_edycji(dok.tor, srodek->GET_X(), srodek->GET_Y(), 2000);
+    okno->odswiez();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  }
+
+  QPoint piksel(wektor m) const {
+    const widok& w = edytor.kamera;
+    return {static_cast<int>(512 + (m.x + w.przes_x) * w.skala / w.proporcja * 512),
+            static_cast<int>(300 - (m.y + w.przes_y) * w.skala * 300)};
+  }
+  void mysz(QEvent::Type typ, QPoint p, Qt::MouseButton przycisk, Qt::MouseButtons trzymane) {
+    QMouseEvent e(typ, p, okno->plan()->mapToGlobal(p), przycisk, trzymane, Qt::NoModifier);
+    QApplication::sendEvent(okno->plan(), &e);
+  }
+  void prawy_klik(QPoint p) {
+    mysz(QEvent::MouseButtonPress, p, Qt::RightButton, Qt::RightButton);
+    mysz(QEvent::MouseButtonRelease, p, Qt::RightButton, Qt::NoButton);
+  }
+  // The middle of the straight part of the line nearest the view's centre that has one.
+  wektor na_torze() const {
+    const wektor c{-edytor.kamera.przes_x, -edytor.kamera.przes_y};
+    const tor_linia* najblizsza = nullptr;
+    double odleglosc = 1e300;
+    for (int i = 0; i < dok.tor.lmax(); ++i) {
+      const tor_linia* l = dok.tor.linia(i);
+      const double d = dlugosc(l->miejsce_zdarzenia(0.5) - c);
+      if (l->dlugosc() > 2 && d < odleglosc) {
+        odleglosc = d;
+        najblizsza = l;
+      }
+    }
+    return najblizsza->miejsce_zdarzenia(0.5);
+  }
+  // Two events in view, far enough apart for a move between them to change the hovered one.
+  std::pair<wektor, wektor> dwa_zdarzenia() const {
+    std::vector<wektor> miejsca;
+    const prostokat_planu r = widoczny_prostokat(edytor.kamera);
+    const auto w_widoku = [&](wektor m) { return m.x > r.x1 && m.x < r.x2 && m.y > r.y1 && m.y < r.y2; };
+    for (int i = 0; i < dok.tor.lmax() && miejsca.size() < 2; ++i) {
+      const tor_linia* l = dok.tor.linia(i);
+      if (l->zdarzenia.pusta()) continue;
+      const wektor m = l->ramka_zdarzenia(l->zdarzenia.nr(0)->pozycja).miejsce;
+      if (w_widoku(m) && (miejsca.empty() || dlugosc(m - miejsca[0]) > 0.2 / edytor.kamera.skala)) miejsca.push_back(m);
+    }
+    return {miejsca.at(0), miejsca.at(1)};
+  }
+};
+
+std::unique_ptr<edytor_zdarzen> wspolny;
+
+edytor_zdarzen& edytor() {
+  if (!wspolny) wspolny = std::make_unique<edytor_zdarzen>();
+  return *wspolny;
+}
+
+// Press and release of the right button over a line: the nearest place found, the event added,
+// one undo step made, the hover and the panels taken again.
+void dodanie_zdarzenia_100k(benchmark::State& state) {
+  edytor_zdarzen& e = edytor();
+  const QPoint p = e.piksel(e.na_torze());
+  for (auto _ : state) e.prawy_klik(p);
+  opisz_siec(state, e.dok.tor);
+  cel_ms(state, 5);
+}
+BENCHMARK(dodanie_zdarzenia_100k)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", najkrotszy);
+
+// Moves from one event to another: the hovered event, its tooltip and the panel change each time.
+void najechanie_na_zdarzenie_100k(benchmark::State& state) {
+  edytor_zdarzen& e = edytor();
+  const auto [a, b] = e.dwa_zdarzenia();
+  bool tam = false;
+  for (auto _ : state) {
+    e.mysz(QEvent::MouseMove, e.piksel(tam ? a : b), Qt::NoButton, Qt::NoButton);
+    tam = !tam;
+  }
+  if (!e.edytor.zdarzenia.wskazane) state.SkipWithError("no event was hovered");
+  opisz_siec(state, e.dok.tor);
+  cel_ms(state, 5);
+}
+BENCHMARK(najechanie_na_zdarzenie_100k)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", najkrotszy);
+
+// The frame drawn after each added event (the click itself not timed), to the finished picture.
+void klatka_po_dodaniu_100k(benchmark::State& state) {
+  edytor_zdarzen& e = edytor();
+  const QPoint p = e.piksel(e.na_torze());
+  widok_planu& plan = *e.okno->plan();
+  for (auto _ : state) {
+    e.prawy_klik(p);
+    const auto poczatek = std::chrono::steady_clock::now();
+    plan.repaint();
+    plan.makeCurrent();
+    glFinish();
+    plan.doneCurrent();
+    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count());
+  }
+  state.counters["punkty_w_widoku"] = punkty_w_widoku(e.dok.tor, e.edytor.kamera);
+  opisz_siec(state, e.dok.tor);
+  cel_ms(state, 16);
+}
+BENCHMARK(klatka_po_dodaniu_100k)->Unit(benchmark::kMillisecond)->UseManualTime()->ComputeStatistics("min", najkrotszy);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ustaw_format_gl();
+  QApplication aplikacja(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  wspolny.reset();
+  return 0;
+}
