@@ -166,8 +166,9 @@ TEST(PanelZdjec, BrakujaceObrazyPlikuPcrZgloszoneRaz) {
                                             " (nie można otworzyć pliku (No such file or directory))\n" + pusty.sciezka +
                                             " (plik jest pusty)");
   EXPECT_EQ(t.obrazy().zdjecia().obrazki().size(), 2u);
-  // Loaded again (undo brings pictures back without textures): not told again.
-  t.obrazy().zdjecia().przywroc(t.obrazy().zdjecia().opis());
+  // The same file loaded again: its images are tried again, and not told again.
+  t.pliki = {k.plik("a.pcr")};
+  QTest::mouseClick(t.okno.zdjec()->wczytaj_calosc, Qt::LeftButton);
   t.okno.plan()->grabFramebuffer();
   QTest::qWait(50);
   EXPECT_EQ(t.komunikaty.teksty.size(), przed + 1);
