@@ -1,5 +1,8 @@
 #include "cli/komunikaty_cli.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include "app/komunikaty.h"
@@ -21,4 +24,12 @@ int liczba_wypisanych_komunikatow() { return wypisane; }
 void zglos_blad(const std::string& tekst) {
   std::cerr << "vialtor-cli: " << tekst << '\n';
   ++wypisane;
+}
+
+bool wyjscie_zapisane() {
+  std::cout.flush();
+  if (std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+  zglos_blad(std::string("nie można zapisać wyniku na standardowe wyjście (") +
+             (errno ? std::strerror(errno) : "błąd zapisu") + ")");
+  return false;
 }

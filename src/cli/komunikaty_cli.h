@@ -11,3 +11,7 @@ int liczba_wypisanych_komunikatow();
 
 // A fault found by the tool itself, on stderr.
 void zglos_blad(const std::string& tekst);
+
+// At the end of every command: whatever it printed has reached standard output. Otherwise
+// (a full disk, a closed pipe) the fault is reported and false returned.
+bool wyjscie_zapisane();

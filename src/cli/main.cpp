@@ -135,6 +135,7 @@ int main(int argc, char** argv) {
   }
   if (katalog_danych.empty()) katalog_danych = znaleziony_katalog;
   const int kod = polecenie();
+  const bool wypisane = wyjscie_zapisane();
   log_zamknij();
-  return kod;
+  return wypisane ? kod : WYJSCIE_BLAD;
 }

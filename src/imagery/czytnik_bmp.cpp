@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string>
 
 #include "imagery/plik_obrazu.h"
 
@@ -21,8 +22,9 @@ bool znany_naglowek(std::uint32_t rozmiar) {
   return rozmiar == 40 || rozmiar == 52 || rozmiar == 56 || rozmiar == 108 || rozmiar == 124;
 }
 
-bool odmowa(const char* tekst) {
-  std::printf("%s\n", tekst);
+bool odmowa(std::string* powod, const std::string& tekst) {
+  std::printf("%s\n", tekst.c_str());
+  if (powod) *powod = tekst;
   return false;
 }
 
@@ -38,45 +40,43 @@ struct naglowek_bmp {
 };
 
 // The fixed fields, in the order of the messages a reader of this format has always printed.
-bool czytaj_naglowek(const std::uint8_t* dane, std::size_t rozmiar, naglowek_bmp& n) {
-  if (rozmiar < 2) return odmowa("Error reading file!");
-  if (u16(dane) != ZNAK_BM) return odmowa("Not a Bitmap-File!");
-  if (rozmiar < NAGLOWEK_PLIKU + 40) return odmowa("Error reading file!");
+bool czytaj_naglowek(const std::uint8_t* dane, std::size_t rozmiar, naglowek_bmp& n, std::string* powod) {
+  if (rozmiar < 2) return odmowa(powod, "Error reading file!");
+  if (u16(dane) != ZNAK_BM) return odmowa(powod, "Not a Bitmap-File!");
+  if (rozmiar < NAGLOWEK_PLIKU + 40) return odmowa(powod, "Error reading file!");
   const std::uint32_t rozmiar_w_pliku = u32(dane + 2);
   n.przesuniecie_pikseli = u32(dane + 10);
   n.rozmiar_naglowka = u32(dane + 14);
   n.szerokosc = static_cast<std::int32_t>(u32(dane + 18));
   n.wysokosc = static_cast<std::int32_t>(u32(dane + 22));
-  if (u16(dane + 26) != 1) return odmowa("Error: number of Planes not 1!");
+  if (u16(dane + 26) != 1) return odmowa(powod, "Error: number of Planes not 1!");
   n.glebia = u16(dane + 28);
   const std::uint32_t kompresja = u32(dane + 30);
   const std::uint32_t kolory_uzyte = u32(dane + 46);
 
   // Writers often leave the size 0; a larger one than the file means the file was cut.
-  if (rozmiar_w_pliku > rozmiar) return odmowa("Error: Bitmap-File shorter than its header says!");
+  if (rozmiar_w_pliku > rozmiar) return odmowa(powod, "Error: Bitmap-File shorter than its header says!");
   if (!znany_naglowek(n.rozmiar_naglowka) || NAGLOWEK_PLIKU + n.rozmiar_naglowka > rozmiar)
-    return odmowa("Error: Bitmap-File header not supported!");
-  if (kompresja != BEZ_KOMPRESJI) return odmowa("Error: compressed Bitmap-File not supported!");
-  if (n.glebia != 24 && n.glebia != 8 && n.glebia != 4) {
-    std::printf("Error: %u bits per pixel not supported!\n", static_cast<unsigned>(n.glebia));
-    return false;
-  }
+    return odmowa(powod, "Error: Bitmap-File header not supported!");
+  if (kompresja != BEZ_KOMPRESJI) return odmowa(powod, "Error: compressed Bitmap-File not supported!");
+  if (n.glebia != 24 && n.glebia != 8 && n.glebia != 4)
+    return odmowa(powod, "Error: " + std::to_string(n.glebia) + " bits per pixel not supported!");
   if (n.szerokosc <= 0 || n.wysokosc == 0 || n.wysokosc == INT32_MIN)
-    return odmowa("Error: wrong Bitmap-File dimensions!");
+    return odmowa(powod, "Error: wrong Bitmap-File dimensions!");
   n.wiersze = static_cast<std::uint64_t>(n.wysokosc < 0 ? -static_cast<std::int64_t>(n.wysokosc) : n.wysokosc);
   if (static_cast<std::uint64_t>(n.szerokosc) * n.wiersze > MAKS_PIKSELI_OBRAZU)
-    return odmowa("Error: Bitmap-File too large!");
+    return odmowa(powod, "Error: Bitmap-File too large!");
   n.dlugosc_wiersza = (static_cast<std::uint64_t>(n.szerokosc) * n.glebia + 31) / 32 * 4;
 
   const std::uint64_t koniec_naglowka = NAGLOWEK_PLIKU + n.rozmiar_naglowka;
   n.kolory = 0;
   if (n.glebia <= 8) {
     const std::uint32_t pelna = 1u << n.glebia;
-    if (kolory_uzyte > pelna) return odmowa("Error: Bitmap-File palette too large!");
+    if (kolory_uzyte > pelna) return odmowa(powod, "Error: Bitmap-File palette too large!");
     n.kolory = kolory_uzyte ? kolory_uzyte : pelna;
   }
   if (n.przesuniecie_pikseli < koniec_naglowka + 4ull * n.kolory)
-    return odmowa("Error: Bitmap-File pixel data overlaps its header!");
+    return odmowa(powod, "Error: Bitmap-File pixel data overlaps its header!");
   return true;
 }
 
@@ -94,14 +94,15 @@ void rozwin_indeksy(const std::uint8_t* wiersz, const naglowek_bmp& n,
 
 }  // namespace
 
-std::optional<obraz> dekoduj_bmp(const std::uint8_t* dane, std::size_t rozmiar, const std::string& nazwa) {
+std::optional<obraz> dekoduj_bmp(const std::uint8_t* dane, std::size_t rozmiar, const std::string& nazwa,
+                                 std::string* powod) {
   naglowek_bmp n;
-  if (!czytaj_naglowek(dane, rozmiar, n)) return std::nullopt;
+  if (!czytaj_naglowek(dane, rozmiar, n, powod)) return std::nullopt;
 
   std::printf("Load texture %s %ix%ix%i ", nazwa.c_str(), n.szerokosc, static_cast<int>(n.wiersze),
               static_cast<int>(n.glebia));
   if (n.przesuniecie_pikseli + n.dlugosc_wiersza * n.wiersze > rozmiar) {
-    odmowa("Error loading file!");
+    odmowa(powod, "Error loading file!");
     return std::nullopt;
   }
 
@@ -142,20 +143,21 @@ std::optional<obraz> dekoduj_bmp(const std::uint8_t* dane, std::size_t rozmiar, 
   return wynik;
 }
 
-std::optional<obraz> wczytaj_bmp(const std::string& sciezka) {
+std::optional<obraz> wczytaj_bmp(const std::string& sciezka, std::string* powod) {
   const plik_obrazu plik = wczytaj_plik_obrazu(sciezka);
+  if (powod) *powod = powod_odczytu(plik);
   switch (plik.stan) {
     case odczyt_obrazu::dobrze:
-      return dekoduj_bmp(plik.dane.data(), plik.dane.size(), sciezka);
+      return dekoduj_bmp(plik.dane.data(), plik.dane.size(), sciezka, plik.dane.empty() ? nullptr : powod);
     case odczyt_obrazu::brak_pliku:
       std::printf("File not found : %s\n", sciezka.c_str());
       return std::nullopt;
     case odczyt_obrazu::za_duzy:
-      odmowa("Error: Bitmap-File too large!");
+      std::printf("Error: Bitmap-File too large!\n");
       return std::nullopt;
     case odczyt_obrazu::blad_odczytu:
       break;
   }
-  odmowa("Error reading file!");
+  std::printf("Error reading file!\n");
   return std::nullopt;
 }

@@ -97,7 +97,7 @@ bool dekoduj(dekodowanie& d, const std::uint8_t* dane, std::size_t rozmiar, int 
 }  // namespace
 
 std::optional<obraz> dekoduj_jpeg(const std::uint8_t* dane, std::size_t rozmiar, const std::string& nazwa,
-                                  int maks_bok) {
+                                  int maks_bok, std::string* powod) {
   dekodowanie d;
   podlacz_bledy_jpeg(reinterpret_cast<jpeg_common_struct&>(d.cinfo), d.bledy);
   obraz wynik;
@@ -105,17 +105,19 @@ std::optional<obraz> dekoduj_jpeg(const std::uint8_t* dane, std::size_t rozmiar,
   jpeg_destroy_decompress(&d.cinfo);
   if (!dobrze) {
     log_pisz("Error: Unable to load %s (%s)\n", nazwa.c_str(), d.bledy.tekst);
+    if (powod) *powod = d.bledy.tekst;
     return std::nullopt;
   }
   if (d.bledy.ostrzezenie[0] != 0) log_pisz("JPEG %s: %s\n", nazwa.c_str(), d.bledy.ostrzezenie);
   return wynik;
 }
 
-std::optional<obraz> wczytaj_jpeg(const std::string& sciezka, int maks_bok) {
+std::optional<obraz> wczytaj_jpeg(const std::string& sciezka, int maks_bok, std::string* powod) {
   const plik_obrazu plik = wczytaj_plik_obrazu(sciezka);
+  if (powod) *powod = powod_odczytu(plik);
   switch (plik.stan) {
     case odczyt_obrazu::dobrze:
-      return dekoduj_jpeg(plik.dane.data(), plik.dane.size(), sciezka, maks_bok);
+      return dekoduj_jpeg(plik.dane.data(), plik.dane.size(), sciezka, maks_bok, plik.dane.empty() ? nullptr : powod);
     case odczyt_obrazu::brak_pliku:
       return std::nullopt;
     case odczyt_obrazu::za_duzy:

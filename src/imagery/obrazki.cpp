@@ -43,8 +43,13 @@ bool lista_obrazkow::dodaj_z_pliku(const std::string& sciezka, const widok& kame
   obrazek o;
   o.sciezka = sciezka;
   log_pisz("LOAD TEXTURE B: [%s]\n", sciezka.c_str());
-  o.tekstura = tekstury_.laduj(sciezka);
+  std::string powod;
+  o.tekstura = tekstury_.laduj(sciezka, powod);
   log_pisz("===[%s]\n", sciezka.c_str());
+  if (o.tekstura == 0) {
+    pokaz_tekst("Obraz " + sciezka + " nie został dodany: " + powod);
+    return false;
+  }
   const double pol = POL_BOKU_NOWEGO_NDC / kamera.skala;
   o.x1 = -pol - kamera.przes_x;
   o.x2 = pol - kamera.przes_x;
@@ -233,8 +238,10 @@ void lista_obrazkow::rysuj(malarz& m) {
       log_pisz("} LOAD TEXTURE [%d]: [%s]\n", static_cast<int>(i), o.sciezka.c_str());
       if (o.tekstura != 0) tekstury_.usun(o.tekstura);
       log_pisz("...\n");
-      o.tekstura = tekstury_.laduj(o.sciezka);
+      std::string powod;
+      o.tekstura = tekstury_.laduj(o.sciezka, powod);
       log_pisz("LOADED \n");
+      if (o.tekstura == 0 && zgloszone_.insert(o.sciezka).second) nieczytelne_ += "\n" + o.sciezka + " (" + powod + ")";
     }
     if (o.tekstura != 0)
       m.tekstura(o.tekstura);
@@ -253,6 +260,8 @@ void lista_obrazkow::rysuj(malarz& m) {
   }
   m.bez_tekstury();
 }
+
+std::string lista_obrazkow::odbierz_nieczytelne() { return std::exchange(nieczytelne_, {}); }
 
 void lista_obrazkow::rysuj_ramki(malarz& m) const {
   m.rozmiar_punktu(8);

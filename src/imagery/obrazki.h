@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,8 @@ inline constexpr int UCHWYT_X1 = 8;
 inline constexpr int UCHWYT_CALOSC = 15;
 
 struct tekstury_obrazkow {
-  std::function<unsigned(const std::string& sciezka)> laduj;  // 0 when it cannot be loaded
+  // 0 when it cannot be loaded, with the reason in `powod`.
+  std::function<unsigned(const std::string& sciezka, std::string& powod)> laduj;
   std::function<void(unsigned& id)> usun;                      // deletes and sets 0
 };
 
@@ -69,7 +71,8 @@ class lista_obrazkow {
 
   // "Dodaj z pliku": a picture at the bottom of the list over the middle of the view (a square
   // of 80 % of the view's height), its texture loaded now. A file that does not open shows
-  // "Podany plik nie istnieje!" and adds nothing.
+  // "Podany plik nie istnieje!" and adds nothing; an image that cannot be read is refused with
+  // a message naming the file and the reason, and adds nothing.
   bool dodaj_z_pliku(const std::string& sciezka, const widok& kamera);
 
   // Selects the topmost picture whose rectangle (widened by 7.5 pixels) holds the plan point,
@@ -117,6 +120,9 @@ class lista_obrazkow {
 
   // The pictures (with the lazy texture loads). Blending is the painter's.
   void rysuj(malarz& m);
+  // Images that lazy loads could not read since the last call, each path told once per run:
+  // "path (reason)" lines, "" when there are none. The picture stays, drawn without an image.
+  std::string odbierz_nieczytelne();
   // Frames and the selected picture's handles, in the pictures edit mode; without rotation.
   void rysuj_ramki(malarz& m) const;
 
@@ -131,6 +137,8 @@ class lista_obrazkow {
   int uchwyt_ = 0;
   bool miganie_ = false;
   int licznik_migania_ = 0;
+  std::string nieczytelne_;
+  std::set<std::string> zgloszone_;
 };
 
 // The opacity slider's position that shows an opacity.

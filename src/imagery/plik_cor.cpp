@@ -43,21 +43,25 @@ std::optional<wspolrzedne_satek> wczytaj_cor_po_cichu(const std::string& sciezka
 }
 
 std::optional<wspolrzedne_satek> wczytaj_cor(const std::string& sciezka) {
-  std::optional<wspolrzedne_satek> w = wczytaj_cor_po_cichu(sciezka);
-  if (!w) {
+  try {
+    return dekoduj_cor(wczytaj_gz(sciezka));
+  } catch (const blad_otwarcia& b) {
     log_pisz("sat-coords load: Błąd zapisu pliku!\n");
-    pokaz_komunikat(KOM_PUSTY);
+    pokaz_tekst(b.what());
+  } catch (const blad_pliku& b) {
+    log_pisz("sat-coords load: Błąd zapisu pliku!\n");
+    pokaz_tekst("plik " + sciezka + " nie został wczytany: " + b.what());
   }
-  return w;
+  return std::nullopt;
 }
 
 bool zapisz_cor(const std::string& sciezka, const wspolrzedne_satek& w) {
   try {
     zapisz_gz(sciezka, koduj_cor(w));
     return true;
-  } catch (const blad_pliku&) {
+  } catch (const blad_pliku& b) {
     log_pisz("sat-coords save: Błąd zapisu pliku!\n");
-    pokaz_komunikat(KOM_PUSTY);
+    pokaz_tekst(std::string(b.what()) + "; plik na dysku pozostał bez zmian");
     return false;
   }
 }

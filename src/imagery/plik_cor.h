@@ -22,7 +22,7 @@ std::vector<std::uint8_t> koduj_cor(const wspolrzedne_satek& w);
 wspolrzedne_satek dekoduj_cor(const std::vector<std::uint8_t>& dane);
 
 // "Wczytaj" of the orthophoto panel: nothing for a file that does not open or is refused, after
-// the log line and the empty message.
+// the log line and a message naming the file and the fault.
 std::optional<wspolrzedne_satek> wczytaj_cor(const std::string& sciezka);
 // The default file at start-up: nothing, silently, for a missing or refused file.
 std::optional<wspolrzedne_satek> wczytaj_cor_po_cichu(const std::string& sciezka);

@@ -89,9 +89,9 @@ bool wczytaj_pcr(lista_obrazkow& lista, const std::string& sciezka) {
   bool stary_format = false;
   try {
     nowe = dekoduj_pcr(wczytaj_gz(sciezka), stary_format);
-  } catch (const blad_otwarcia&) {
+  } catch (const blad_otwarcia& b) {
     log_pisz("pic-coords load: Błąd odczytu pliku!\n");
-    pokaz_komunikat(KOM_PUSTY);
+    pokaz_tekst(b.what());
     return false;
   } catch (const blad_pliku& b) {
     log_pisz("pic-coords load: Błąd odczytu pliku!\n");
@@ -112,9 +112,6 @@ bool zapisz_pcr(const lista_obrazkow& lista, const std::string& sciezka) {
   try {
     zapisz_gz(sciezka, koduj_pcr(lista.obrazki()));
     return true;
-  } catch (const blad_otwarcia&) {
-    log_pisz("pic-coords save: Błąd zapisu pliku!\n");
-    pokaz_komunikat(KOM_PUSTY);
   } catch (const blad_pliku& b) {
     log_pisz("pic-coords save: Błąd zapisu pliku!\n");
     pokaz_tekst(std::string(b.what()) + "; plik na dysku pozostał bez zmian");

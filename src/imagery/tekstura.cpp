@@ -52,9 +52,11 @@ int maks_rozmiar_tekstury() {
   return rozmiar;
 }
 
-unsigned laduj_teksture(const std::string& sciezka) {
-  const std::optional<obraz> o = wczytaj_obraz(sciezka, maks_rozmiar_tekstury());
-  return o ? zbuduj_teksture(*o) : 0;
+unsigned laduj_teksture(const std::string& sciezka, std::string* powod) {
+  obraz_lub_powod o = odczytaj_obraz(sciezka, maks_rozmiar_tekstury());
+  const unsigned id = o.obraz ? zbuduj_teksture(*o.obraz) : 0;
+  if (id == 0 && powod) *powod = o.obraz ? "karta graficzna nie przyjęła obrazu jako tekstury" : std::move(o.powod);
+  return id;
 }
 
 void usun_teksture(unsigned& id) {

@@ -16,8 +16,8 @@ enum class zapis_tekstury { pelny, skompresowany };
 // 0 for an empty image or when GL refuses it.
 unsigned zbuduj_teksture(const obraz& o, zapis_tekstury zapis = zapis_tekstury::pelny);
 // Reads a BMP or JPEG (see wczytaj_obraz) scaled to fit GL_MAX_TEXTURE_SIZE and builds its
-// texture; 0 on any failure, after the reader's message.
-unsigned laduj_teksture(const std::string& sciezka);
+// texture; 0 on any failure, after the reader's message, with the reason in `powod` when given.
+unsigned laduj_teksture(const std::string& sciezka, std::string* powod = nullptr);
 // Deletes the texture, if any, and sets the id to 0.
 void usun_teksture(unsigned& id);
 // GL_MAX_TEXTURE_SIZE of the current context.

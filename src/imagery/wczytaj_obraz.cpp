@@ -19,7 +19,18 @@ bool konczy_sie_na(const std::string& sciezka, const char* koncowka) {
 }  // namespace
 
 std::optional<obraz> wczytaj_obraz(const std::string& sciezka, int maks_bok) {
-  if (konczy_sie_na(sciezka, "bmp")) return wczytaj_bmp(sciezka);
-  if (konczy_sie_na(sciezka, "jpg")) return wczytaj_jpeg(sciezka, maks_bok);
-  return std::nullopt;
+  return odczytaj_obraz(sciezka, maks_bok).obraz;
+}
+
+obraz_lub_powod odczytaj_obraz(const std::string& sciezka, int maks_bok) {
+  obraz_lub_powod w;
+  if (konczy_sie_na(sciezka, "bmp"))
+    w.obraz = wczytaj_bmp(sciezka, &w.powod);
+  else if (konczy_sie_na(sciezka, "jpg"))
+    w.obraz = wczytaj_jpeg(sciezka, maks_bok, &w.powod);
+  else
+    w.powod = "program czyta tylko obrazy .bmp i .jpg";
+  if (w.obraz) w.powod.clear();
+  else if (w.powod.empty()) w.powod = "obraz nie daje się odczytać";
+  return w;
 }

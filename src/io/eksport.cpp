@@ -12,8 +12,11 @@ wynik_eksportu eksportuj(const std::string& sciezka, tor_uklad& tor, const trasa
   }
   przygotuj_eksport(tor, sciezka);
   std::vector<std::uint8_t> bufor = rekordy_eksportu(tor, trasa);
-  if (!zapisz_bufor(bufor, sciezka)) {
+  std::string blad;
+  if (!zapisz_bufor(bufor, sciezka, &blad)) {
     pokaz_komunikat(KOM_ZAPIS_BUFORA_NIEUDANY);
+    // The numbered message does not say which file or why.
+    if (!blad.empty()) pokaz_tekst(blad + "; plik na dysku pozostał bez zmian");
     return wynik_eksportu::blad_zapisu;
   }
   return wynik_eksportu::zapisano;

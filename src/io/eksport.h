@@ -18,7 +18,7 @@ enum class wynik_eksportu { zapisano, blad_geometrii, blad_zapisu };
 
 // "&Eksportuj do MOVIX 0.08" once a file is chosen: a layout with a geometry fault shows
 // message 19 and is left as it was; otherwise the events on lines become event points, the
-// records are built and saved. A failed save is logged and shown (message 11).
+// records are built and saved. A failed save is logged and shown (message 11, then its fault).
 wynik_eksportu eksportuj(const std::string& sciezka, tor_uklad& tor, const trasa_info& trasa);
 
 // The save dialog was cancelled: "Export LOG: Brak pliku!\n" and message 9.

@@ -3,10 +3,13 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,31 +31,92 @@ mode_t tryb_pliku(const std::string& sciezka) {
   return 0666 & ~maska;
 }
 
-// Creates a unique temporary file beside the target.
-std::string plik_tymczasowy(const std::string& sciezka, int& deskryptor) {
-  std::string wzor = sciezka + ".tmp-XXXXXX";
-  deskryptor = mkstemp(wzor.data());
-  if (deskryptor < 0)
-    throw blad_otwarcia("nie można utworzyć pliku tymczasowego obok " + sciezka + " (" + opis_errno() + ")");
-  ::fchmod(deskryptor, tryb_pliku(sciezka));
-  return wzor;
+// The file a save replaces: through a symbolic link its target, so the link stays a link.
+std::string plik_docelowy(const std::string& sciezka) {
+  std::error_code blad;
+  if (!std::filesystem::is_symlink(sciezka, blad)) return sciezka;
+  const std::filesystem::path cel = std::filesystem::weakly_canonical(sciezka, blad);
+  return blad ? sciezka : cel.string();
+}
+
+// The rename would replace a write-protected file: refused. A file without any write bit is
+// read-only for everyone, root included (root passes every access check, so the bits decide
+// for it); otherwise the real user must be allowed to write it.
+void sprawdz_zapisywalnosc(const std::string& cel, const std::string& sciezka) {
+  struct stat st;
+  if (::stat(cel.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  if ((st.st_mode & 0222) == 0 || ::access(cel.c_str(), W_OK) != 0)
+    throw blad_pliku("plik " + sciezka + " jest tylko do odczytu");
+}
+
+constexpr const char* PRZYROSTEK_TYMCZASOWEGO = ".tmp-XXXXXX";
+constexpr std::size_t ZNAKI_MKSTEMP = 6;
+
+// Temporary files of this target that a killed save left: named by mkstemp's pattern and not
+// locked by a save under way (each save holds a lock on its own until the rename).
+void usun_porzucone_tymczasowe(const std::string& cel) {
+  namespace fs = std::filesystem;
+  const fs::path sciezka(cel);
+  const std::string przedrostek = sciezka.filename().string() + ".tmp-";
+  std::error_code blad;
+  fs::directory_iterator it(sciezka.has_parent_path() ? sciezka.parent_path() : fs::path("."), blad);
+  for (; !blad && it != fs::directory_iterator(); it.increment(blad)) {
+    const std::string nazwa = it->path().filename().string();
+    if (nazwa.size() != przedrostek.size() + ZNAKI_MKSTEMP || nazwa.compare(0, przedrostek.size(), przedrostek) != 0 ||
+        !std::all_of(nazwa.end() - ZNAKI_MKSTEMP, nazwa.end(), [](unsigned char c) { return std::isalnum(c); }))
+      continue;
+    const int d = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (d < 0) continue;
+    struct stat st;
+    if (::fstat(d, &st) == 0 && S_ISREG(st.st_mode) && ::flock(d, LOCK_EX | LOCK_NB) == 0)
+      ::unlink(it->path().c_str());
+    ::close(d);
+  }
+}
+
+// A save under way: a unique temporary file beside the target, locked against the clean-up of
+// other saves for as long as `blokada` is open.
+struct zapis_tymczasowy {
+  std::string cel;         // the file that is replaced
+  std::string sciezka;     // the temporary file
+  int deskryptor = -1;     // for writing; the writer closes it
+  int blokada = -1;        // the same open file, holding the lock until the rename
+};
+
+zapis_tymczasowy plik_tymczasowy(const std::string& sciezka) {
+  zapis_tymczasowy z;
+  z.cel = plik_docelowy(sciezka);
+  sprawdz_zapisywalnosc(z.cel, sciezka);
+  usun_porzucone_tymczasowe(z.cel);
+  z.sciezka = z.cel + PRZYROSTEK_TYMCZASOWEGO;
+  z.deskryptor = mkstemp(z.sciezka.data());
+  if (z.deskryptor < 0)
+    throw blad_otwarcia("nie można zapisać pliku " + sciezka + " (" + opis_errno() + ")");
+  ::flock(z.deskryptor, LOCK_EX);
+  z.blokada = ::dup(z.deskryptor);
+  ::fchmod(z.deskryptor, tryb_pliku(z.cel));
+  return z;
+}
+
+// A write that failed: the temporary file goes.
+void porzuc(const zapis_tymczasowy& z) {
+  std::remove(z.sciezka.c_str());
+  if (z.blokada >= 0) ::close(z.blokada);
 }
 
 // Flushes the temporary file to disk and renames it over the target.
-void podmien(const std::string& tymczasowy, const std::string& sciezka) {
-  int d = ::open(tymczasowy.c_str(), O_RDONLY);
-  if (d < 0 || ::fsync(d) != 0) {
+void podmien(const zapis_tymczasowy& z, const std::string& sciezka) {
+  if (z.blokada < 0 || ::fsync(z.blokada) != 0) {
     const std::string blad = opis_errno();
-    if (d >= 0) ::close(d);
-    std::remove(tymczasowy.c_str());
+    porzuc(z);
     throw blad_pliku("zapis pliku " + sciezka + " na dysk nie powiódł się (" + blad + ")");
   }
-  ::close(d);
-  if (std::rename(tymczasowy.c_str(), sciezka.c_str()) != 0) {
+  if (std::rename(z.sciezka.c_str(), z.cel.c_str()) != 0) {
     const std::string blad = opis_errno();
-    std::remove(tymczasowy.c_str());
+    porzuc(z);
     throw blad_pliku("nie można zastąpić pliku " + sciezka + " (" + blad + ")");
   }
+  ::close(z.blokada);
 }
 
 }  // namespace
@@ -115,12 +179,11 @@ std::vector<std::uint8_t> wczytaj_gz(const std::string& sciezka) {
 }
 
 void zapisz_gz(const std::string& sciezka, const std::uint8_t* dane, std::size_t rozmiar) {
-  int deskryptor = -1;
-  const std::string tymczasowy = plik_tymczasowy(sciezka, deskryptor);
-  gzFile plik = gzdopen(deskryptor, "wb");
+  const zapis_tymczasowy z = plik_tymczasowy(sciezka);
+  gzFile plik = gzdopen(z.deskryptor, "wb");
   if (!plik) {
-    ::close(deskryptor);
-    std::remove(tymczasowy.c_str());
+    ::close(z.deskryptor);
+    porzuc(z);
     throw blad_otwarcia("nie można zapisać pliku " + sciezka);
   }
   bool dobrze = true;
@@ -131,10 +194,10 @@ void zapisz_gz(const std::string& sciezka, const std::uint8_t* dane, std::size_t
   }
   if (gzclose(plik) != Z_OK) dobrze = false;
   if (!dobrze) {
-    std::remove(tymczasowy.c_str());
+    porzuc(z);
     throw blad_pliku("zapis pliku " + sciezka + " nie powiódł się");
   }
-  podmien(tymczasowy, sciezka);
+  podmien(z, sciezka);
 }
 
 std::string wczytaj_plik(const std::string& sciezka) {
@@ -151,19 +214,18 @@ std::string wczytaj_plik(const std::string& sciezka) {
 }
 
 void zapisz_plik(const std::string& sciezka, std::string_view dane) {
-  int deskryptor = -1;
-  const std::string tymczasowy = plik_tymczasowy(sciezka, deskryptor);
-  std::FILE* plik = fdopen(deskryptor, "wb");
+  const zapis_tymczasowy z = plik_tymczasowy(sciezka);
+  std::FILE* plik = fdopen(z.deskryptor, "wb");
   if (!plik) {
-    ::close(deskryptor);
-    std::remove(tymczasowy.c_str());
+    ::close(z.deskryptor);
+    porzuc(z);
     throw blad_otwarcia("nie można zapisać pliku " + sciezka);
   }
   bool dobrze = std::fwrite(dane.data(), 1, dane.size(), plik) == dane.size();
   if (std::fclose(plik) != 0) dobrze = false;
   if (!dobrze) {
-    std::remove(tymczasowy.c_str());
+    porzuc(z);
     throw blad_pliku("zapis pliku " + sciezka + " nie powiódł się");
   }
-  podmien(tymczasowy, sciezka);
+  podmien(z, sciezka);
 }

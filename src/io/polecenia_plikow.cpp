@@ -26,8 +26,8 @@ wynik_odczytu odczytaj_plik(const std::string& sciezka, postac_pliku postac,
     }
   } catch (const blad_otwarcia& b) {
     log_pisz("%s", LOG_BLAD_PLIKU);
-    pokaz_komunikat(KOM_PUSTY);
     wynik.blad = b.what();
+    pokaz_tekst(wynik.blad);
     return wynik;
   } catch (const blad_pliku& b) {
     wynik.blad = b.what();
@@ -57,9 +57,6 @@ bool zapisz_plik_polecenia(const std::string& sciezka, postac_pliku postac, std:
     else
       zapisz_plik(sciezka, std::string_view(reinterpret_cast<const char*>(dane.data()), dane.size()));
     return true;
-  } catch (const blad_otwarcia&) {
-    log_pisz("%s", LOG_BLAD_PLIKU);
-    pokaz_komunikat(KOM_PUSTY);
   } catch (const blad_pliku& b) {
     log_pisz("%s", LOG_BLAD_PLIKU);
     pokaz_tekst(std::string(b.what()) + "; plik na dysku pozostał bez zmian");

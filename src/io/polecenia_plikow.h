@@ -21,15 +21,14 @@ enum class postac_pliku { gzip, zwykly };
 
 // Reads the file whole, then hands its bytes to `rozbior`, which reads them into fresh objects
 // and replaces or extends the open model only as its last step. A refusal is reported as the
-// file commands report it: a file that cannot be opened logs "Blok save: Błąd zapisu pliku!\n"
-// and shows the empty message; a foreign format number shows message 24; any other fault shows
-// one text naming the file and the fault.
+// file commands report it: a file that cannot be opened logs "Blok save: Błąd zapisu pliku!\n";
+// a foreign format number shows message 24; every other refusal shows one text naming the file
+// and the fault.
 wynik_odczytu odczytaj_plik(const std::string& sciezka, postac_pliku postac,
                             const std::function<void(std::span<const std::uint8_t>)>& rozbior);
 
-// Writes the bytes as the whole file. A failure logs "Blok save: Błąd zapisu pliku!\n" and says
-// so: the empty message when the file cannot be created, else the fault; the file on disk stays
-// as it was.
+// Writes the bytes as the whole file. A failure logs "Blok save: Błąd zapisu pliku!\n" and shows
+// the fault naming the file; the file on disk stays as it was.
 bool zapisz_plik_polecenia(const std::string& sciezka, postac_pliku postac, std::span<const std::uint8_t> dane);
 
 // The open layout's settings that new items take (gauge, default radius, default track object,

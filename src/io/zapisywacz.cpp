@@ -40,11 +40,12 @@ void odtworz(std::vector<std::uint8_t>& bufor, std::uint8_t klucz) {
     bufor[i] = static_cast<std::uint8_t>(std::rotl(bufor[i], 3) - i / DLUGOSC_BLOKU - klucz);
 }
 
-bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka) {
-  return zapisz_bufor(bufor, sciezka, losowy_klucz());
+bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka, std::string* blad) {
+  return zapisz_bufor(bufor, sciezka, losowy_klucz(), blad);
 }
 
-bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka, std::uint8_t klucz) {
+bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka, std::uint8_t klucz,
+                  std::string* blad) {
   const std::size_t n = bufor.size();
   // The key position needs n >= 4 and the size field is a signed 32-bit integer.
   if (n < NAJMNIEJSZY_BUFOR || n > NAJWIEKSZY_BUFOR) {
@@ -66,6 +67,7 @@ bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka, 
   } catch (const blad_pliku& e) {
     log_pisz("! Błąd otwarcia pliku zapisywacza [%s]\n", sciezka.c_str());
     log_pisz("! %s\n", e.what());
+    if (blad) *blad = e.what();
     return false;
   }
   return true;

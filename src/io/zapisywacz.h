@@ -23,10 +23,11 @@ void odtworz(std::vector<std::uint8_t>& bufor, std::uint8_t klucz);
 // Writes the buffer in the scrambled form with a fresh random key; scrambles it in place
 // (whether or not the write succeeds). False (and the log line
 // "! Błąd otwarcia pliku zapisywacza [%s]\n") when the file cannot be written; a file that was
-// there before stays as it was.
-bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka);
+// there before stays as it was; `blad`, when given, then gets the fault naming the file.
+bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka, std::string* blad = nullptr);
 // The same with a given key.
-bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka, std::uint8_t klucz);
+bool zapisz_bufor(std::vector<std::uint8_t>& bufor, const std::string& sciezka, std::uint8_t klucz,
+                  std::string* blad = nullptr);
 
 // Reads a whole-buffer file in either form and returns the n original bytes; throws
 // blad_pliku on anything malformed.

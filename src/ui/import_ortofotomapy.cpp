@@ -1,7 +1,6 @@
 #include "ui/import_ortofotomapy.h"
 
 #include <QProgressDialog>
-#include <QStandardPaths>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,7 +28,7 @@ bool mozna_pisac(const fs::path& folder) {
 }  // namespace
 
 std::string katalog_danych_uzytkownika() {
-  return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString();
+  return katalog_uzytkownika().toStdString();
 }
 
 std::string katalog_importu(const std::string& katalog_programu) {

@@ -1,9 +1,9 @@
 #include "ui/katalogi_dialogow.h"
+#include "ui/ustawienia.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
 
@@ -20,7 +20,7 @@ QString katalog_dialogu(const QString& wzor, const QString& dolaczony) {
   const QFileInfo danych(dolaczony);
   if (danych.isDir() && danych.isWritable()) return dolaczony;
   const QString wlasny =
-      QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/" + danych.fileName();
+      katalog_uzytkownika() + "/" + danych.fileName();
   QDir().mkpath(wlasny);
   return wlasny;
 }

@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
         po_utworzeniu_kontekstu(*okno, dok, katalog_danych);
         // From the event loop, not from inside the context's set-up: opening may show a message.
         QTimer::singleShot(0, okno.get(), [&] {
+          if (kopia) kopia->zglos_niedostepnosc();
           const bool odzyskany = kopia && zaproponuj_odzyskanie(*okno, dok, *kopia);
           // Restored work is not given up for the named file without asking.
           if (!opcje.plik.empty() && (!odzyskany || okno->pliki().mozna_porzucic()))

@@ -8,6 +8,7 @@
 #include <GL/gl.h>
 
 #include "imagery/ladowacz_watkowy.h"
+#include "app/komunikaty.h"
 #include "imagery/tekstura.h"
 #include "ui/import_ortofotomapy.h"
 #include "ui/widok_planu.h"
@@ -40,7 +41,9 @@ obrazy_planu::obrazy_planu(widok_planu& plan, stan_edytora& edytor, const std::s
                            ustawienia_satek ustawienia)
     : plan_(plan), edytor_(edytor), katalog_programu_(katalog_programu(katalog_danych)) {
   zdjecia_ = std::make_unique<lista_obrazkow>(tekstury_obrazkow{
-      [this](const std::string& sciezka) { return laduj_teksture_zdjecia(sciezka_zdjecia(sciezka)); },
+      [this](const std::string& sciezka, std::string& powod) {
+        return laduj_teksture_zdjecia(sciezka_zdjecia(sciezka), &powod);
+      },
       [](unsigned& id) { usun_teksture(id); }});
   // The worker asks for a frame from its own thread: the request is queued to this one.
   auto ladowacz = std::make_unique<ladowacz_watkowy>(
@@ -148,6 +151,9 @@ void obrazy_planu::zdjecia(malarz& m, const widok&) {
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   zdjecia_->rysuj(m);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  // Told after the frame: no box opens while the plan is being drawn.
+  if (std::string nieczytelne = zdjecia_->odbierz_nieczytelne(); !nieczytelne.empty())
+    QTimer::singleShot(0, this, [nieczytelne] { pokaz_tekst("Nie udało się odczytać obrazów:" + nieczytelne); });
 }
 
 void obrazy_planu::ramki_zdjec(malarz& m, const widok&) { zdjecia_->rysuj_ramki(m); }

@@ -226,7 +226,9 @@ void polecenia_obrazow::aktualizuj_wspolrzedne() {
   const std::optional<std::int32_t> wiersz = numer_poczatku(tekst_na_liczbe(p->pole_y->text().toStdString()));
   if (!kolumna || !wiersz) {
     // Nothing changes: the boxes show the origin in effect again.
-    pokaz_komunikat(KOM_PUSTY);
+    pokaz_tekst("Początek ortofotomapy nie został zmieniony: X i Y muszą być liczbami od -2147483648 do "
+                "2147483647 (wpisano X = " + p->pole_x->text().toStdString() + ", Y = " +
+                p->pole_y->text().toStdString() + ")");
     wpisz_poczatek();
     return;
   }

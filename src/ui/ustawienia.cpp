@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 constexpr const char* KLUCZ_CRS = "mapa/crs";
@@ -10,6 +11,10 @@ constexpr const char* KLUCZ_CRS = "mapa/crs";
 void nazwij_ustawienia() {
   QCoreApplication::setOrganizationName("vialtor");
   QCoreApplication::setApplicationName("vialtor");
+}
+
+QString katalog_uzytkownika() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/vialtor";
 }
 
 QString crs_planu() { return QSettings().value(KLUCZ_CRS, QString(CRS_DOMYSLNY)).toString(); }

@@ -9,6 +9,10 @@
 // keep theirs apart through QStandardPaths' test mode).
 void nazwij_ustawienia();
 
+// The user's own data folder (~/.local/share/vialtor): recovery copies, imported tiles, files
+// that cannot go beside the read-only bundled data.
+QString katalog_uzytkownika();
+
 // The plan's coordinate system ("EPSG:2180" until the user sets another).
 QString crs_planu();
 void ustaw_crs_planu(const QString& crs);

@@ -17,10 +17,13 @@ bool czytnik_edytora(const std::string& sciezka) {
 }
 }  // namespace
 
-unsigned laduj_teksture_zdjecia(const std::string& sciezka) {
-  if (czytnik_edytora(sciezka)) return laduj_teksture(sciezka);
+unsigned laduj_teksture_zdjecia(const std::string& sciezka, std::string* powod) {
+  if (czytnik_edytora(sciezka)) return laduj_teksture(sciezka, powod);
   const std::optional<obraz> o = wczytaj_raster(sciezka, maks_rozmiar_tekstury());
-  return o ? zbuduj_teksture(*o) : 0;
+  const unsigned id = o ? zbuduj_teksture(*o) : 0;
+  if (id == 0 && powod)
+    *powod = o ? "karta graficzna nie przyjęła obrazu jako tekstury" : "obraz nie daje się odczytać (GDAL)";
+  return id;
 }
 
 bool poloz_wedlug_mapy(lista_obrazkow& zdjecia, const std::string& sciezka, const georeferencja& plan) {

@@ -10,8 +10,9 @@ class lista_obrazkow;
 // reads, and the place the map gives them.
 
 // BMP and JPEG through the editor's readers, other rasters through GDAL; reduced to the GL
-// texture limit. 0 when it cannot be read. Needs the current GL context.
-unsigned laduj_teksture_zdjecia(const std::string& sciezka);
+// texture limit. 0 when it cannot be read, with the reason in `powod`. Needs the current GL
+// context.
+unsigned laduj_teksture_zdjecia(const std::string& sciezka, std::string* powod = nullptr);
 
 // The picture just added (the head of the list) moved where the raster's georeference puts it on
 // the plan; false, leaving it as it is, for a raster without one.

@@ -17,7 +17,7 @@ struct tekstury_testowe {
   std::vector<unsigned> usuniete;
   unsigned nastepna = 100;
   tekstury_obrazkow uslugi() {
-    return {[this](const std::string& s) {
+    return {[this](const std::string& s, std::string&) {
               ladowane.push_back(s);
               return nastepna++;
             },

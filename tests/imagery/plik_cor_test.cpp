@@ -76,9 +76,12 @@ TEST(PlikCor, OdrzuconyZKomunikatemLubPoCichu) {
   EXPECT_TRUE(komunikaty.kody.empty());
   EXPECT_EQ(log.tresc(), "");
   for (const char* nazwa : {"krotki.cor", "brak.cor"}) EXPECT_FALSE(wczytaj_cor(katalog.plik(nazwa)));
-  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_PUSTY, KOM_PUSTY}));
-  EXPECT_EQ(log.tresc(), "sat-coords load: Błąd zapisu pliku!\n#komunikat: 0\n"
-                         "sat-coords load: Błąd zapisu pliku!\n#komunikat: 0\n");
+  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_TEKST, KOM_TEKST}));
+  EXPECT_EQ(komunikaty.teksty[0].rfind("plik " + katalog.plik("krotki.cor") + " nie został wczytany: ", 0), 0u)
+      << komunikaty.teksty[0];
+  EXPECT_EQ(komunikaty.teksty[1], "nie można otworzyć pliku " + katalog.plik("brak.cor") + " (No such file or directory)");
+  EXPECT_EQ(log.tresc(), "sat-coords load: Błąd zapisu pliku!\n!!! " + komunikaty.teksty[0] +
+                             "\nsat-coords load: Błąd zapisu pliku!\n!!! " + komunikaty.teksty[1] + "\n");
 }
 
 TEST(PlikCor, NieudanyZapisZostawiaStaryPlik) {
@@ -86,8 +89,9 @@ TEST(PlikCor, NieudanyZapisZostawiaStaryPlik) {
   log_tymczasowy log;
   rejestrator_komunikatow komunikaty;
   EXPECT_FALSE(zapisz_cor(katalog.plik("brak/a.cor"), PRZYKLAD));
-  EXPECT_EQ(komunikaty.kody, std::vector<unsigned>{KOM_PUSTY});
-  EXPECT_EQ(log.tresc(), "sat-coords save: Błąd zapisu pliku!\n#komunikat: 0\n");
+  EXPECT_EQ(komunikaty.teksty, std::vector<std::string>{"nie można zapisać pliku " + katalog.plik("brak/a.cor") +
+                                                         " (No such file or directory); plik na dysku pozostał bez zmian"});
+  EXPECT_EQ(log.tresc(), "sat-coords save: Błąd zapisu pliku!\n!!! " + komunikaty.teksty[0] + "\n");
 }
 
 }  // namespace

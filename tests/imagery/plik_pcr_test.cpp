@@ -15,7 +15,7 @@
 namespace {
 
 tekstury_obrazkow bez_tekstur() {
-  return {[](const std::string&) { return 0u; }, [](unsigned& id) { id = 0; }};
+  return {[](const std::string&, std::string&) { return 0u; }, [](unsigned& id) { id = 0; }};
 }
 
 std::vector<obrazek> dwa_obrazki() {
@@ -174,8 +174,9 @@ TEST(PlikPcr, OdrzuconyPlikZostawiaObrazki) {
   EXPECT_FALSE(wczytaj_pcr(lista, katalog.plik("obcy.pcr")));
   EXPECT_FALSE(wczytaj_pcr(lista, katalog.plik("brak.pcr")));
   EXPECT_EQ(lista.obrazki().size(), 2u);
-  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_TEKST, KOM_TEKST, KOM_PUSTY}));
+  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>(3, KOM_TEKST)));
   EXPECT_NE(komunikaty.teksty[0].find("zly.pcr"), std::string::npos);
+  EXPECT_EQ(komunikaty.teksty[2], "nie można otworzyć pliku " + katalog.plik("brak.pcr") + " (No such file or directory)");
   const std::string linia = "pic-coords load: Błąd odczytu pliku!\n";
   EXPECT_EQ(log.tresc().find(linia), 0u);
   EXPECT_NE(log.tresc().rfind(linia), 0u);
@@ -193,10 +194,12 @@ TEST(PlikPcr, NieudanyZapisZgloszony) {
   EXPECT_FALSE(zapisz_pcr(lista, katalog.plik("brak_katalogu/a.pcr")));
   EXPECT_FALSE(zapisz_pcr(lista, folder));
   EXPECT_TRUE(std::filesystem::is_directory(folder));
-  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_PUSTY, KOM_TEKST}));
+  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_TEKST, KOM_TEKST}));
+  EXPECT_EQ(komunikaty.teksty[0], "nie można zapisać pliku " + katalog.plik("brak_katalogu/a.pcr") +
+                                      " (No such file or directory); plik na dysku pozostał bez zmian");
   EXPECT_NE(komunikaty.teksty[1].find("pozostał bez zmian"), std::string::npos);
   const std::string linia = "pic-coords save: Błąd zapisu pliku!\n";
-  EXPECT_EQ(log.tresc(), linia + "#komunikat: 0\n" + linia + "!!! " + komunikaty.teksty[1] + "\n");
+  EXPECT_EQ(log.tresc(), linia + "!!! " + komunikaty.teksty[0] + "\n" + linia + "!!! " + komunikaty.teksty[1] + "\n");
 }
 
 }  // namespace

@@ -772,7 +772,10 @@ TEST(Eksportuj, NieudanyZapisJestZglaszany) {
   u.przelicz_wszystko();
 
   EXPECT_EQ(eksportuj(sciezka, u, {}), wynik_eksportu::blad_zapisu);
-  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_ZAPIS_BUFORA_NIEUDANY}));
+  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_ZAPIS_BUFORA_NIEUDANY, KOM_TEKST}));
+  // Then which file and why.
+  EXPECT_NE(komunikaty.teksty.back().find(sciezka + " (No such file or directory)"), std::string::npos)
+      << komunikaty.teksty.back();
   EXPECT_NE(log.tresc().find("! Błąd otwarcia pliku zapisywacza [" + sciezka + "]\n"), std::string::npos);
 }
 

@@ -187,8 +187,8 @@ TEST(ImportVxp, PrzykladowyPlikIBrakPliku) {
   const int punkty = tor.pmax();
   const wynik_odczytu brak = importuj_vxp("/nie/ma/takiego.vxp", tor, siec);
   EXPECT_FALSE(brak.ok);
-  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_WYMIEN_ROZJAZDY, KOM_PUSTY}));
-  EXPECT_EQ(log.tresc(), "Blok save: Błąd zapisu pliku!\n#komunikat: 0\n");
+  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_WYMIEN_ROZJAZDY, KOM_TEKST}));
+  EXPECT_EQ(log.tresc(), "Blok save: Błąd zapisu pliku!\n!!! nie można otworzyć pliku /nie/ma/takiego.vxp (No such file or directory)\n");
   EXPECT_EQ(tor.pmax(), punkty);
 }
 

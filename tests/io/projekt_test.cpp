@@ -329,7 +329,7 @@ TEST(ProjektTrasa, MiastoRokIIdentyfikatorWKolejnosci) {
   EXPECT_EQ(trasa.id, -3);
 }
 
-TEST(ProjektPolecenia, PlikKtoregoNieMaPokazujePustyKomunikat) {
+TEST(ProjektPolecenia, PlikKtoregoNieMaJestNazwanyWKomunikacie) {
   katalog_tymczasowy katalog;
   tor_uklad tor, wzor;
   maly_uklad(tor);
@@ -344,10 +344,9 @@ TEST(ProjektPolecenia, PlikKtoregoNieMaPokazujePustyKomunikat) {
   EXPECT_FALSE(w.nieznany_format);
   EXPECT_NE(w.blad.find(brak), std::string::npos) << w.blad;
   EXPECT_FALSE(d.ok);
-  EXPECT_EQ(komunikaty.kody, (std::vector<unsigned>{KOM_PUSTY, KOM_PUSTY}));
-  EXPECT_EQ(komunikaty.teksty[0], "");
-  EXPECT_EQ(log.tresc(),
-            "Blok save: Błąd zapisu pliku!\n#komunikat: 0\nBlok save: Błąd zapisu pliku!\n#komunikat: 0\n");
+  const std::string tekst = "nie można otworzyć pliku " + brak + " (No such file or directory)";
+  EXPECT_EQ(komunikaty.teksty, (std::vector<std::string>{tekst, tekst}));
+  EXPECT_EQ(log.tresc(), "Blok save: Błąd zapisu pliku!\n!!! " + tekst + "\nBlok save: Błąd zapisu pliku!\n!!! " + tekst + "\n");
   EXPECT_EQ(roznica_ukladow(wzor, tor), "");
   EXPECT_EQ(trasa.rok, 2);
 }
@@ -370,8 +369,10 @@ TEST(ProjektPolecenia, NieudanyZapisMowiOTymINieZostawiaPliku) {
     log_tymczasowy log;
     rejestrator_komunikatow komunikaty;
     EXPECT_FALSE(zapisz_projekt(katalog.plik("nie_ma/p.vxm"), tor, {}));
-    EXPECT_EQ(komunikaty.kody, std::vector<unsigned>{KOM_PUSTY});
-    EXPECT_EQ(log.tresc(), "Blok save: Błąd zapisu pliku!\n#komunikat: 0\n");
+    const std::string tekst = "nie można zapisać pliku " + katalog.plik("nie_ma/p.vxm") +
+                              " (No such file or directory); plik na dysku pozostał bez zmian";
+    EXPECT_EQ(komunikaty.teksty, std::vector<std::string>{tekst});
+    EXPECT_EQ(log.tresc(), "Blok save: Błąd zapisu pliku!\n!!! " + tekst + "\n");
   }
   {
     // The rename fails at the very end: the text names the file and says it is as it was.

@@ -4,7 +4,10 @@
 
 #include <QProcess>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 
 #include "io/gz_plik.h"
 #include "io/import_txt.h"
@@ -112,29 +115,74 @@ TEST(Autozapis, NigdyNaPlikUzytkownika) {
   EXPECT_EQ(wczytaj_gz(kopia.sciezka()), zapisany);
 }
 
-// A second editor on the same folder neither writes, nor offers, nor removes the first one's copy.
-TEST(Autozapis, DrugiEdytorNieRuszaKopii) {
+// Editors side by side each keep a copy of their own. A start offers every copy whose editor is
+// gone, newest first, and none that a running editor holds.
+TEST(Autozapis, KazdyEdytorMaSwojaKopie) {
   katalog_tymczasowy katalog;
   const QString folder = QString::fromStdString(katalog.plik("stan"));
-  okno_testowe pierwsze;
-  autozapis pierwsza(pierwsze.dok, folder, 3600 * 1000);
+  okno_testowe pierwsze, drugie;
+  auto pierwsza = std::make_unique<autozapis>(pierwsze.dok, folder, 3600 * 1000);
+  auto druga = std::make_unique<autozapis>(drugie.dok, folder, 3600 * 1000);
+  ASSERT_TRUE(pierwsza->czynny());
+  ASSERT_TRUE(druga->czynny());
+  ASSERT_NE(pierwsza->sciezka(), druga->sciezka());
   edytuj(pierwsze.dok, 10);
-  pierwsza.zapisz_jesli_trzeba();
-  pierwsza.czekaj();
-  const bajty kopia_pierwszego = wczytaj_gz(pierwsza.sciezka());
-
-  okno_testowe drugie;
-  autozapis druga(drugie.dok, folder, 3600 * 1000);
-  EXPECT_FALSE(druga.czynny());
   edytuj(drugie.dok, 50);
   edytuj(drugie.dok, 60);
-  druga.zapisz_jesli_trzeba();
-  druga.czekaj();
-  drugie.odpowiedz = true;
-  EXPECT_FALSE(zaproponuj_odzyskanie(drugie.okno, drugie.dok, druga));
-  EXPECT_EQ(drugie.pytania, 0);
-  druga.usun();
-  EXPECT_EQ(wczytaj_gz(pierwsza.sciezka()), kopia_pierwszego);
+  for (autozapis* a : {pierwsza.get(), druga.get()}) {
+    a->zapisz_jesli_trzeba();
+    a->czekaj();
+  }
+  const std::string plik_pierwszej = pierwsza->sciezka();
+  std::filesystem::last_write_time(plik_pierwszej,
+                                   std::filesystem::last_write_time(druga->sciezka()) - std::chrono::hours(1));
+  EXPECT_EQ(wczytaj_gz(plik_pierwszej), rekord(pierwsze.dok));
+  EXPECT_EQ(wczytaj_gz(druga->sciezka()), rekord(drugie.dok));
+
+  // The first editor dies; the second runs on.
+  pierwsza.reset();
+  okno_testowe trzecie;
+  autozapis trzecia(trzecie.dok, folder, 3600 * 1000);
+  QStringList pytania;
+  trzecie.okno.pytania().zapytaj = [&](QWidget*, const QString& tekst) {
+    pytania << tekst;
+    return false;
+  };
+  EXPECT_FALSE(zaproponuj_odzyskanie(trzecie.okno, trzecie.dok, trzecia));
+  ASSERT_EQ(pytania.size(), 1) << "the running editor's copy is not offered";
+  const auto bajty = std::filesystem::file_size(plik_pierwszej);
+  const QString rozmiar = bajty < 1024 ? QString::number(bajty) + " B" : QString::number((bajty + 1023) / 1024) + " KB";
+  EXPECT_TRUE(pytania[0].endsWith("(" + rozmiar + "). Przywrócić?")) << pytania[0].toStdString();
+
+  // Now the second dies too: both copies are offered, the newer first; Tak on the older one.
+  druga.reset();
+  pytania.clear();
+  trzecie.okno.pytania().zapytaj = [&](QWidget*, const QString& tekst) {
+    pytania << tekst;
+    return pytania.size() == 2;
+  };
+  EXPECT_TRUE(zaproponuj_odzyskanie(trzecie.okno, trzecie.dok, trzecia));
+  EXPECT_EQ(pytania.size(), 2);
+  EXPECT_EQ(rekord(trzecie.dok), rekord(pierwsze.dok));
+}
+
+// A folder that cannot be made is told once, and taken when it can be had later.
+TEST(Autozapis, NiedostepnyFolderZgloszonyRaz) {
+  katalog_tymczasowy katalog;
+  const std::string zajety = katalog.plik("zajety");
+  std::ofstream(zajety) << "plik w miejscu folderu";
+  okno_testowe t;
+  autozapis kopia(t.dok, QString::fromStdString(zajety + "/vialtor"), 50);
+  EXPECT_FALSE(kopia.czynny());
+  kopia.zglos_niedostepnosc();
+  kopia.zglos_niedostepnosc();
+  EXPECT_EQ(t.komunikaty.teksty,
+            std::vector<std::string>{"Kopie awaryjne nie mogą być zapisywane w " + zajety + "/vialtor: Not a directory"});
+  std::filesystem::remove(zajety);
+  edytuj(t.dok, 10);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return kopia.czynny(); }, 5000));
+  EXPECT_TRUE(czekaj_na(kopia.sciezka(), 5000));
+  EXPECT_EQ(t.komunikaty.teksty.size(), 1u);
 }
 
 TEST(Autozapis, OdrzuconaPropozycjaZostawiaPlik) {
@@ -187,6 +235,7 @@ TEST(Autozapis, OdzyskaniePoZabiciuEdytora) {
   // An imported layout is unsaved work.
   edytor.start(VIALTOR_EDYTOR_PROGRAM, {"--autozapis", "100", QString::fromStdString(tekst)});
   ASSERT_TRUE(edytor.waitForStarted(10000));
+  // The user's own data folder.
   const std::string folder = katalog.plik("dane") + "/vialtor";
   const std::string plik = folder + "/autozapis.vxm";
   ASSERT_TRUE(czekaj_na(plik, 30000)) << "no copy from the running editor";

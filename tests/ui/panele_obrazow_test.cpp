@@ -9,6 +9,7 @@
 
 #include "app/stan.h"
 #include "imagery/plik_cor.h"
+#include "imagery/plik_pcr.h"
 #include "io/gz_plik.h"
 #include "support/katalog_tymczasowy.h"
 #include "ui/obrazy_okna.h"
@@ -134,24 +135,57 @@ TEST(PanelZdjec, AnulowaneOknaPlikow) {
   EXPECT_EQ(t.obrazy().zdjecia().obrazki().size(), 1u);
 }
 
-// A corrupt image or picture file leaves the pictures on screen and the program going.
-TEST(PanelZdjec, UszkodzonePlikiNieRuszajaObrazkow) {
+// An image that cannot be read is refused by name and reason, and a corrupt picture file leaves
+// the pictures on screen and the program going.
+TEST(PanelZdjec, NieczytelnyObrazOdrzuconyZNazwa) {
   okno_obrazow t;
   katalog_tymczasowy k;
   t.jeden_obrazek(0, 0, 40, 30);
-  const std::string jpg = k.plik("zly.jpg"), pcr = k.plik("zly.pcr");
+  const std::string pusty = k.plik("pusty.jpg"), jpg = k.plik("zly.jpg"), pcr = k.plik("zly.pcr");
+  zapisz_bajty(pusty, "");
   zapisz_bajty(jpg, std::string("\xff\xd8\xff\xe0 to nie jest obraz", 22));
   zapisz_gz(pcr, std::vector<std::uint8_t>{0, 0, 0, 0, 0x82, 0x05, 0, 0, 0xff, 0xff, 0xff, 0x7f});
 
-  t.pliki = {jpg, pcr};
+  t.pliki = {pusty, jpg, pcr};
   QTest::mouseClick(t.okno.zdjec()->dodaj_z_pliku, Qt::LeftButton);
-  ASSERT_EQ(t.obrazy().zdjecia().obrazki().size(), 2u);
-  EXPECT_EQ(pierwszy(t).tekstura, 0u);  // drawn untextured
+  QTest::mouseClick(t.okno.zdjec()->dodaj_z_pliku, Qt::LeftButton);
+  EXPECT_EQ(t.obrazy().zdjecia().obrazki().size(), 1u);
+  ASSERT_EQ(t.komunikaty.teksty.size(), 2u);
+  EXPECT_EQ(t.komunikaty.teksty[0], "Obraz " + pusty + " nie został dodany: plik jest pusty");
+  EXPECT_EQ(t.komunikaty.teksty[1].rfind("Obraz " + jpg + " nie został dodany: ", 0), 0u) << t.komunikaty.teksty[1];
+  EXPECT_EQ(t.log.tresc().find("LOAD TEXTURE OK C"), std::string::npos);
   QTest::mouseClick(t.okno.zdjec()->wczytaj_calosc, Qt::LeftButton);
-  ASSERT_EQ(t.obrazy().zdjecia().obrazki().size(), 2u);
-  EXPECT_EQ(t.obrazy().zdjecia().obrazki()[1].x2, 40);
+  ASSERT_EQ(t.obrazy().zdjecia().obrazki().size(), 1u);
+  EXPECT_EQ(pierwszy(t).x2, 40);
   EXPECT_EQ(t.komunikaty.kody.back(), KOM_TEKST);
   t.okno.plan()->grabFramebuffer();  // still draws
+}
+
+// Pictures of a file whose images are missing or unreadable stay (the file names them); the user
+// is told once, after the frame that first drew them, which images could not be read.
+TEST(PanelZdjec, BrakujaceObrazyPlikuPcrZgloszoneRaz) {
+  okno_obrazow t;
+  katalog_tymczasowy k;
+  obrazek brak, pusty;
+  brak.sciezka = k.plik("nie_ma.bmp");
+  pusty.sciezka = k.plik("pusty.jpg");
+  zapisz_bajty(pusty.sciezka, "");
+  zapisz_gz(k.plik("a.pcr"), koduj_pcr({brak, pusty}));
+  t.pliki = {k.plik("a.pcr")};
+  QTest::mouseClick(t.okno.zdjec()->wczytaj_calosc, Qt::LeftButton);
+  const std::size_t przed = t.komunikaty.teksty.size();
+  t.okno.plan()->grabFramebuffer();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return t.komunikaty.teksty.size() > przed; }, 2000));
+  EXPECT_EQ(t.komunikaty.teksty.back(), "Nie udało się odczytać obrazów:\n" + brak.sciezka +
+                                            " (nie można otworzyć pliku (No such file or directory))\n" + pusty.sciezka +
+                                            " (plik jest pusty)");
+  EXPECT_EQ(t.obrazy().zdjecia().obrazki().size(), 2u);
+  // The same file loaded again: its images are tried again, and not told again.
+  t.pliki = {k.plik("a.pcr")};
+  QTest::mouseClick(t.okno.zdjec()->wczytaj_calosc, Qt::LeftButton);
+  t.okno.plan()->grabFramebuffer();
+  QTest::qWait(50);
+  EXPECT_EQ(t.komunikaty.teksty.size(), przed + 1);
 }
 
 TEST(PanelZdjec, ZapisIWczytanieCalosci) {
@@ -194,7 +228,10 @@ TEST(PanelSatek, KontrolkiIWspolrzedne) {
     QTest::mouseClick(p->aktualizuj_wspolrzedne, Qt::LeftButton);
     EXPECT_EQ(t.obrazy().satki_mapy().kolumna_poczatku(), -3) << zla;
     EXPECT_EQ(p->pole_x->text(), "-3") << zla;
-    EXPECT_EQ(t.komunikaty.kody.back(), KOM_PUSTY) << zla;
+    EXPECT_NE(t.komunikaty.teksty.back().find(std::string("nie został zmieniony: X i Y muszą być liczbami od "
+                                                          "-2147483648 do 2147483647 (wpisano X = ") + zla),
+              std::string::npos)
+        << t.komunikaty.teksty.back();
   }
 
   // Saved, changed, read back: origin and camera as they were.
@@ -210,7 +247,7 @@ TEST(PanelSatek, KontrolkiIWspolrzedne) {
   EXPECT_EQ(t.edytor.kamera.skala, przed.skala);
   EXPECT_EQ(p->pole_x->text(), "-3");
 
-  // A short file and one with a zoom of 0: message 0, nothing changes.
+  // A short file and one with a zoom of 0: each named with its fault, nothing changes.
   wspolrzedne_satek zero{1, 2, 3, 4, 0};
   zapisz_gz(k.plik("zero.cor"), koduj_cor(zero));
   zapisz_gz(k.plik("krotki.cor"), std::vector<std::uint8_t>(31, 1));
@@ -218,8 +255,9 @@ TEST(PanelSatek, KontrolkiIWspolrzedne) {
   t.pliki = {k.plik("zero.cor"), k.plik("krotki.cor")};
   QTest::mouseClick(p->wczytaj, Qt::LeftButton);
   QTest::mouseClick(p->wczytaj, Qt::LeftButton);
-  EXPECT_EQ(t.komunikaty.kody.size(), komunikaty + 2);
-  EXPECT_EQ(t.komunikaty.kody.back(), KOM_PUSTY);
+  ASSERT_EQ(t.komunikaty.teksty.size(), komunikaty + 2);
+  EXPECT_EQ(t.komunikaty.teksty[komunikaty], "plik " + k.plik("zero.cor") + " nie został wczytany: skala widoku poza zakresem");
+  EXPECT_EQ(t.komunikaty.teksty.back().rfind("plik " + k.plik("krotki.cor") + " nie został wczytany: ", 0), 0u);
   EXPECT_EQ(t.obrazy().satki_mapy().kolumna_poczatku(), -3);
   EXPECT_EQ(t.edytor.kamera.skala, przed.skala);
 

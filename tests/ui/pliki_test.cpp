@@ -71,8 +71,13 @@ TEST(PlikiOkna, PlikNieDoOtwarciaIObcyFormatZostawiajaUklad) {
   t.okno.menu().dodaj_do_projektu->trigger();
   t.okno.menu().importuj_vxp->trigger();
   t.okno.menu().importuj_txt->trigger();
-  EXPECT_EQ(t.komunikaty.kody, std::vector<unsigned>(4, KOM_PUSTY));
-  EXPECT_NE(t.log.tresc().find("Blok save: Błąd zapisu pliku!\n#komunikat: 0\n"), std::string::npos);
+  // Each box names its file and why it did not open.
+  EXPECT_EQ(t.komunikaty.teksty,
+            (std::vector<std::string>{"nie można otworzyć pliku " + katalog.plik("nie_ma.vxm") + " (No such file or directory)",
+                                      "nie można otworzyć pliku " + katalog.plik("nie_ma.vxm") + " (No such file or directory)",
+                                      "nie można otworzyć pliku " + katalog.plik("nie_ma.vxp") + " (No such file or directory)",
+                                      "nie można otworzyć pliku " + katalog.plik("nie_ma.txt") + " (No such file or directory)"}));
+  EXPECT_NE(t.log.tresc().find("Blok save: Błąd zapisu pliku!\n!!! nie można otworzyć"), std::string::npos);
 
   // A text form named as a project: a foreign format.
   const std::string tekst = katalog.plik("uklad.txt");
