@@ -11,7 +11,7 @@
 
 panel_satek::panel_satek(QWidget* rodzic) : QFrame(rodzic) {
   setObjectName("panel_satek");
-  setGeometry(0, 0, 300, 175);
+  setGeometry(0, 0, 300, 150);
   setFrameShape(QFrame::Panel);
   setAutoFillBackground(true);
 
@@ -29,13 +29,13 @@ panel_satek::panel_satek(QWidget* rodzic) : QFrame(rodzic) {
       przycisk(this, "aktualizuj_wspolrzedne", "Aktualizuj\nwspółrzedne", {110, 80, 80, 44});
   wczytaj = przycisk(this, "wczytaj", "Wczytaj", {200, 80, 80, 20});
   zapisz = przycisk(this, "zapisz", "Zapisz", {200, 104, 80, 20});
-  etykieta_crs = etykieta(this, "etykieta_crs", "Układ:", {20, 150, 40, 18});
-  pole_crs = pole_edycji(this, "pole_crs", {60, 148, 80, 18});
-  importuj = przycisk(this, "importuj", "Importuj ortofotomapę…", {150, 146, 140, 22});
+  etykieta_crs = etykieta(this, "etykieta_crs", "Układ:", {20, 128, 40, 18});
+  pole_crs = pole_edycji(this, "pole_crs", {60, 127, 80, 18});
+  importuj = przycisk(this, "importuj", "Importuj ortofotomapę…", {150, 126, 140, 20});
 
   // Until "Ortofotomapa" is checked only the close button and the check box are shown.
   ustaw_widocznosc({etykieta_przezroczystosci, suwak_przezroczystosci, etykieta_x, pole_x, etykieta_y, pole_y,
-                    aktualizuj_wspolrzedne, wczytaj, zapisz},
+                    aktualizuj_wspolrzedne, wczytaj, zapisz, etykieta_crs, pole_crs, importuj},
                    false);
   hide();
 }

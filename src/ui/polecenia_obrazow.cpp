@@ -120,7 +120,8 @@ void polecenia_obrazow::polacz_panel_satek() {
   panel_satek* p = okno_.satek();
   connect(p->ortofotomapa, &QCheckBox::toggled, this, [this, p](bool v) {
     ustaw_widocznosc({p->etykieta_przezroczystosci, p->suwak_przezroczystosci, p->etykieta_x, p->pole_x,
-                      p->etykieta_y, p->pole_y, p->aktualizuj_wspolrzedne, p->wczytaj, p->zapisz},
+                      p->etykieta_y, p->pole_y, p->aktualizuj_wspolrzedne, p->wczytaj, p->zapisz, p->etykieta_crs,
+                      p->pole_crs, p->importuj},
                      v);
     obrazy_.pokaz_satki(v);
     if (!v) okno_.ladowania()->hide();

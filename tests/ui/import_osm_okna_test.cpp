@@ -49,7 +49,8 @@ TEST(ImportOsmOkna, ImportZastepujeUkladKadrujeIPokazujeRozjazdy) {
   t.odpowiedz = true;
   t.okno.menu().importuj_osm->trigger();
   EXPECT_EQ(t.wzory.back().toStdString(), "*.osm *.osm.pbf *.pbf *.osm.bz2");
-  ASSERT_EQ(t.dok.tor.lmax(), 3);
+  // The through route two straights; the branch a straight into its arc and one out of it.
+  ASSERT_EQ(t.dok.tor.lmax(), 4);
   EXPECT_TRUE(t.dok.tor.sprawdz_geometrie());
   EXPECT_TRUE(t.dok.zmieniony());
   EXPECT_FALSE(t.okno.menu().cofnij->isEnabled()) << "an import starts a new history";

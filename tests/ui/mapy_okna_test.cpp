@@ -77,7 +77,7 @@ TEST(ImportOrtofotomapy, TnieWTleIPokazujeMiastoZNowymPoczatkiem) {
   t.plik = t.program.plik("miasto.tif");
   panel_satek* p = t.okno->satek();
   EXPECT_FALSE(p->ortofotomapa->isChecked());
-  QTest::mouseClick(p->importuj, Qt::LeftButton);
+  p->importuj->click();
   EXPECT_TRUE(t.import_mapy().trwa());
   EXPECT_TRUE(t.import_mapy().dialog_postepu()->isVisible());
   QTRY_VERIFY_WITH_TIMEOUT(!t.import_mapy().trwa(), 60000);
@@ -104,7 +104,7 @@ TEST(ImportOrtofotomapy, PrzerwanyZostawiaCaleSatkiINieRuszaSiatki) {
   zapisz_raster(t.program.plik("miasto.tif"), miasto());
   t.plik = t.program.plik("miasto.tif");
   const std::int32_t kolumna = t.okno->obrazy().satki_mapy().kolumna_poczatku();
-  QTest::mouseClick(t.okno->satek()->importuj, Qt::LeftButton);
+  t.okno->satek()->importuj->click();
   QPushButton* przerwij = t.import_mapy().dialog_postepu()->findChild<QPushButton*>();
   ASSERT_NE(przerwij, nullptr);
   QTest::mouseClick(przerwij, Qt::LeftButton);
@@ -123,7 +123,7 @@ TEST(ImportOrtofotomapy, PrzerwanyZostawiaCaleSatkiINieRuszaSiatki) {
   bez.crs.clear();
   zapisz_raster(t.program.plik("bez.png"), bez);
   t.plik = t.program.plik("bez.png");
-  QTest::mouseClick(t.okno->satek()->importuj, Qt::LeftButton);
+  t.okno->satek()->importuj->click();
   QTRY_VERIFY_WITH_TIMEOUT(!t.import_mapy().trwa(), 60000);
   ASSERT_FALSE(t.komunikaty->teksty.empty());
   EXPECT_NE(t.komunikaty->teksty.back().find("bez.png"), std::string::npos);

@@ -89,13 +89,13 @@ TEST(Okno, MenuPozycjeSeparatoryIKolejnosc) {
   const std::vector<std::vector<std::string>> oczekiwane = {
       {"&Miasto", "&Wyczyść całość torowiska", "&Wyczyść zdjecia i mapy", "-", "&Wczytaj projekt",
        "&Dodaj do projeku", "&Zapisz projekt", "-", "&Testuj geometrię toru", "&Informacje o trasie", "-",
-       "&Importuj z Vialtor 0.945b", "&Importuj z pliku tekstowego", "-", "&Eksportuj do MOVIX 0.08", "-",
+       "&Importuj z Vialtor 0.945b", "&Importuj z pliku tekstowego", "Importuj tory z OpenStreetMap…", "-", "&Eksportuj do MOVIX 0.08", "-",
        "&Ortofotomapa", "-", "&Wyjście z programu"},
       {"&Tryb edycji:", "&Tory", "&Zdjecia i mapy", "Z&darzenia"},
       {"&Elementy", "&Wstaw nowy element", "&Wybierz element"},
       {"&Edycja", "&Zaznacz wszystko", "&Odznacz wszystko", "&Odwróć zaznaczenie", "-", "&Cofnij", "&Ponów"},
-      {"&Narzedzia", "&Ustaw równolegle do zaznaczonego odcinka"},
-      {"&Widok", "&Pokaż wszystko", "&Pokaż zaznaczone"}};
+      {"&Narzedzia", "&Ustaw równolegle do zaznaczonego odcinka", "&Lista problemów"},
+      {"&Widok", "&Pokaż wszystko", "&Pokaż zaznaczone", "Profil &wysokości"}};
   EXPECT_EQ(menu_jak_widac(t.okno.menuBar()), oczekiwane);
   EXPECT_FALSE(t.okno.menu().tryb_tory->isEnabled()) << "track mode at start";
   EXPECT_TRUE(t.okno.menu().tryb_zdjecia->isEnabled());

@@ -128,7 +128,7 @@ TEST(PanelZdjec, AnulowaneOknaPlikow) {
   QTest::mouseClick(t.okno.satek()->wczytaj, Qt::LeftButton);
   QTest::mouseClick(t.okno.satek()->zapisz, Qt::LeftButton);
   EXPECT_EQ(t.komunikaty.kody, std::vector<unsigned>(5, KOM_PLIK_NIE_ISTNIEJE));
-  EXPECT_EQ(t.wzory, (QStringList{"*.bmp *.jpg", "*.pcr", "*.pcr", "*.cor", "*.cor"}));
+  EXPECT_EQ(t.wzory, (QStringList{"*.bmp *.jpg *.jpeg *.png *.tif *.tiff *.gif *.jp2", "*.pcr", "*.pcr", "*.cor", "*.cor"}));
   for (const char* linia : {"pic-coords load: brak pliku!\n", "pic-coords save: brak pliku!\n",
                             "sat-coords load: brak pliku!\n", "sat-coords save: brak pliku!\n"})
     EXPECT_NE(t.log.tresc().find(linia), std::string::npos) << linia;

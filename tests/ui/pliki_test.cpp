@@ -11,6 +11,7 @@
 #include "support/katalog_tymczasowy.h"
 #include "ui/katalogi_dialogow.h"
 #include "ui/okno_testowe.h"
+#include "ui/ustawienia.h"
 
 namespace {
 
@@ -232,7 +233,7 @@ TEST(PlikiOkna, DialogPamietaKatalogRodzajuPlikow) {
   const QString wybrany = QFileInfo(QString::fromStdString(katalog.plik("zapisany.vxm"))).absolutePath();
   EXPECT_EQ(t.katalogi, QStringList({projekty, wybrany, projekty}));
 
-  const QString wlasny = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/pic_coords";
+  const QString wlasny = katalog_uzytkownika() + "/pic_coords";
   QDir(wlasny).removeRecursively();
   EXPECT_EQ(katalog_dialogu("*.pcr", QString::fromStdString(katalog.plik("brak/pic_coords"))), wlasny);
   EXPECT_TRUE(QFileInfo(wlasny).isDir());

@@ -85,7 +85,8 @@ TEST(Start, PlikZWierszaPolecenOtwieranyJakPolecenieMenu) {
   const przebieg brak = uruchom(katalog, {"--zrzut", QString::fromStdString(katalog.plik("b.png")),
                                           QString::fromStdString(katalog.plik("nie_ma.vxm"))});
   EXPECT_EQ(brak.kod, 0) << brak.bledy;
-  po_kolei(brak.log, {"main loop\n", "Blok save: Błąd zapisu pliku!\n#komunikat: 0\n", "shutdown\n"});
+  po_kolei(brak.log, {"main loop\n", "Blok save: Błąd zapisu pliku!\n",
+                      "nie można otworzyć pliku " + katalog.plik("nie_ma.vxm"), "shutdown\n"});
 }
 
 TEST(Start, ZrzutDoNiezapisywalnegoPlikuKonczySieBledem) {
