@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
   static plik_w_pamieci plik;
-  lista_obrazkow lista({[](const std::string&) { return 0u; }, [](unsigned& id) { id = 0; }});
+  lista_obrazkow lista({[](const std::string&, std::string&) { return 0u; }, [](unsigned& id) { id = 0; }});
   if (!wczytaj_pcr(lista, plik.zapisz(dane, rozmiar))) return 0;
   malarz_pusty m;
   lista.rysuj(m);
