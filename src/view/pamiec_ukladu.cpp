@@ -40,24 +40,14 @@ pamiec_ukladu::pamiec_ukladu(const w_uklad& uklad)
 
 void pamiec_ukladu::dopasuj(std::vector<kawalek>& kawalki, int ile, bool linie) {
   const std::size_t n = static_cast<std::size_t>((ile + ROZMIAR_KAWALKA - 1) / ROZMIAR_KAWALKA);
+  // The runs move or go: what was gathered from them must be gathered again.
+  if (n != kawalki.size()) nagrano_ = true;
   kawalki.resize(n);
   for (std::size_t i = 0; i < kawalki.size(); ++i) {
     kawalek& k = kawalki[i];
     k.linie = linie;
     k.pierwszy = static_cast<int>(i) * ROZMIAR_KAWALKA;
     k.ile = std::min(ROZMIAR_KAWALKA, ile - k.pierwszy);
-  }
-}
-
-void pamiec_ukladu::podziel() {
-  const std::size_t ile = punkty_.size() + linie_.size();
-  // Small enough that a hover gathers little, few enough that a frame's draws stay few.
-  w_grupie_ = std::max<std::size_t>(4, (ile + 63) / 64);
-  grupy_.resize((ile + w_grupie_ - 1) / w_grupie_);
-  for (std::size_t i = 0; i < grupy_.size(); ++i) {
-    grupy_[i].od = i * w_grupie_;
-    grupy_[i].do_ = std::min(ile, (i + 1) * w_grupie_);
-    grupy_[i].zmieniona = true;
   }
 }
 
@@ -76,7 +66,6 @@ std::uint64_t pamiec_ukladu::odcisk(const kawalek& k, bool aktywny) const {
 void pamiec_ukladu::nagraj(kawalek& k, bool aktywny) {
   k.zapis.wyczysc();
   k.elementy.clear();
-  k.elementy.reserve(static_cast<std::size_t>(k.ile));
   k.zasieg = {};
   for (int i = k.pierwszy; i < k.pierwszy + k.ile; ++i) {
     element e;
@@ -90,56 +79,40 @@ void pamiec_ukladu::nagraj(kawalek& k, bool aktywny) {
     k.zasieg.dodaj(e.zasieg);
     k.elementy.push_back(e);
   }
-  k.zapis.dopasuj_pamiec();
 }
 
 void pamiec_ukladu::aktualizuj(bool aktywny) {
-  const std::size_t bylo = punkty_.size() + linie_.size();
-  const std::size_t punktow = punkty_.size();
   dopasuj(punkty_, uklad_.pmax(), false);
   dopasuj(linie_, uklad_.lmax(), true);
-  // The runs moved or went: what was gathered from them must be gathered again.
-  if (punkty_.size() + linie_.size() != bylo || punkty_.size() != punktow) podziel();
-  for (std::size_t i = 0; i < punkty_.size() + linie_.size(); ++i) {
-    kawalek& k = kawalek_nr(i);
-    const std::uint64_t o = odcisk(k, aktywny);
-    if (o == k.odcisk && !k.elementy.empty()) continue;
-    nagraj(k, aktywny);
-    k.odcisk = o;
-    grupy_[i / w_grupie_].zmieniona = true;
-    ++nagrania_;
-  }
-}
-
-void pamiec_ukladu::zbierz(grupa& g, double px_x, double px_y) {
-  const przeksztalcenie& ekran = ekran_;
-  zbieracz_.zacznij(ekran, piksel_, glebia_);
-  g.widoczne.clear();
-  for (std::size_t i = g.od; i < g.do_; ++i) {
-    const kawalek& k = kawalek_nr(i);
-    bool caly = false;
-    if (!widoczny(k.zasieg, ekran, px_x, px_y, caly)) continue;
-    if (caly) {
-      g.widoczne.push_back({&k, k.elementy.front().od, k.elementy.back().do_});
-    } else {
-      for (const element& e : k.elementy)
-        if (widoczny(e.zasieg, ekran, px_x, px_y, caly)) g.widoczne.push_back({&k, e.od, e.do_});
+  for (auto* kawalki : {&punkty_, &linie_})
+    for (kawalek& k : *kawalki) {
+      const std::uint64_t o = odcisk(k, aktywny);
+      if (o == k.odcisk && !k.elementy.empty()) continue;
+      nagraj(k, aktywny);
+      k.odcisk = o;
+      nagrano_ = true;
+      ++nagrania_;
     }
-  }
-  for (const odcinek& o : g.widoczne) o.k->zapis.odtworz(zbieracz_, o.od, o.do_);
-  g.wierna = zbieracz_.wierny();
-  if (g.wierna)
-    zbieracz_.wyslij(g.partie);
-  else
-    g.partie.zwolnij_gl();
-  g.zmieniona = false;
 }
 
-void pamiec_ukladu::zwolnij_gl() {
-  for (grupa& g : grupy_) {
-    g.partie.zwolnij_gl();
-    g.zmieniona = true;
-  }
+void pamiec_ukladu::zbierz(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno, int glebia) {
+  partie_.zacznij(ekran, piksel, glebia);
+  widoczne_.clear();
+  // Normalised device units per pixel of the recorded sizes.
+  const double px_x = 2 * piksel / std::max(okno[2], 1);
+  const double px_y = 2 * piksel / std::max(okno[3], 1);
+  for (const auto* kawalki : {&punkty_, &linie_})
+    for (const kawalek& k : *kawalki) {
+      bool caly = false;
+      if (!widoczny(k.zasieg, ekran, px_x, px_y, caly)) continue;
+      if (caly) {
+        widoczne_.push_back({&k, k.elementy.front().od, k.elementy.back().do_});
+      } else {
+        for (const element& e : k.elementy)
+          if (widoczny(e.zasieg, ekran, px_x, px_y, caly)) widoczne_.push_back({&k, e.od, e.do_});
+      }
+    }
+  for (const odcinek& o : widoczne_) o.k->zapis.odtworz(partie_, o.od, o.do_);
 }
 
 void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja) {
@@ -161,23 +134,19 @@ void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja) {
   GLint glebia = 0;
   glGetIntegerv(GL_DEPTH_BITS, &glebia);
   const przeksztalcenie& ekran = m.macierz();
-  if (!(ekran == ekran_) || m.piksel() != piksel_ || okno != okno_ || glebia != glebia_) {
+  if (nagrano_ || !(ekran == ekran_) || m.piksel() != piksel_ || okno != okno_ || glebia != glebia_) {
+    zbierz(ekran, m.piksel(), okno, glebia);
     ekran_ = ekran;
     piksel_ = m.piksel();
     okno_ = okno;
     glebia_ = glebia;
-    for (grupa& g : grupy_) g.zmieniona = true;
+    nagrano_ = false;
   }
-  // Normalised device units per pixel of the recorded sizes.
-  const double px_x = 2 * piksel_ / std::max(okno_[2], 1);
-  const double px_y = 2 * piksel_ / std::max(okno_[3], 1);
-  for (grupa& g : grupy_) {
-    if (g.zmieniona) zbierz(g, px_x, px_y);
-    if (g.wierna) {
-      g.partie.rysuj();
-    } else {
-      for (const odcinek& o : g.widoczne) o.k->zapis.odtworz(m, o.od, o.do_);
-    }
+
+  if (partie_.wierny()) {
+    partie_.rysuj();
+  } else {
+    for (const odcinek& o : widoczne_) o.k->zapis.odtworz(m, o.od, o.do_);
   }
   uklad_.rysuj_cel(m);
 }

@@ -14,10 +14,9 @@ class malarz_gl;
 // consecutive indices (points first, as the layout draws them); a run's drawing calls are
 // recorded once and recorded again only when the fingerprint of what they read changed
 // (a hover, a selection, an edit, a display option). Each frame draws only the items whose
-// recorded extent meets the view, gathered into a few vertex arrays per group of consecutive
-// runs. A group is gathered again when the view or the viewport changed, or one of its runs
-// was recorded again: a hover gathers one or two groups, not the whole view. The picture is the
-// one rysuj_uklad draws, pixel for pixel.
+// recorded extent meets the view, gathered into a few vertex arrays that are gathered again
+// only when the view, the viewport or a run changed. The picture is the one rysuj_uklad
+// draws, pixel for pixel.
 class pamiec_ukladu {
  public:
   explicit pamiec_ukladu(const w_uklad& uklad);
@@ -27,7 +26,7 @@ class pamiec_ukladu {
   void rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja);
 
   // Deletes the GL buffer of the arrays: call with the context current.
-  void zwolnij_gl();
+  void zwolnij_gl() { partie_.zwolnij_gl(); }
 
   // Runs recorded so far: what the changes since the first frame cost.
   std::uint64_t nagrania() const { return nagrania_; }
@@ -53,15 +52,6 @@ class pamiec_ukladu {
     const kawalek* k;
     zapis_rysunku::polozenie od, do_;
   };
-  // Runs from..to (points' first, then lines'), gathered into one GL buffer; the visible items
-  // are replayed through the painter when the arrays would not give their picture.
-  struct grupa {
-    std::size_t od = 0, do_ = 0;
-    bool zmieniona = true;
-    bool wierna = true;
-    partie_gl partie;
-    std::vector<odcinek> widoczne;
-  };
   // What every item's drawing reads besides the item.
   struct opcje {
     int flagi;
@@ -76,10 +66,7 @@ class pamiec_ukladu {
   void dopasuj(std::vector<kawalek>& kawalki, int ile, bool linie);
   std::uint64_t odcisk(const kawalek& k, bool aktywny) const;
   void nagraj(kawalek& k, bool aktywny);
-  kawalek& kawalek_nr(std::size_t i) { return i < punkty_.size() ? punkty_[i] : linie_[i - punkty_.size()]; }
-  // The groups made anew for the runs there are.
-  void podziel();
-  void zbierz(grupa& g, double px_x, double px_y);
+  void zbierz(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno, int glebia);
 
   const w_uklad& uklad_;
   const bool tor_;
@@ -87,6 +74,7 @@ class pamiec_ukladu {
   bool znana_wersja_ = false;
   std::uint64_t wersja_ = 0;
   opcje opcje_{};
+  bool nagrano_ = true;
   std::uint64_t nagrania_ = 0;
 
   // The view the arrays were gathered for.
@@ -94,8 +82,6 @@ class pamiec_ukladu {
   double piksel_ = 0;
   std::array<int, 4> okno_{};
   int glebia_ = -1;
-  std::vector<grupa> grupy_;
-  std::size_t w_grupie_ = 1;
-  // The arrays every group is gathered in, then sent from.
-  zbieracz_partii zbieracz_;
+  zbieracz_partii partie_;
+  std::vector<odcinek> widoczne_;
 };

@@ -1,14 +1,6 @@
 #include "view/zapis_rysunku.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
-
-namespace {
-
-bool zero(double z) { return std::bit_cast<std::uint64_t>(z) == 0; }
-
-}  // namespace
 
 void obrys::dodaj(const obrys& o) {
   x1 = std::min(x1, o.x1);
@@ -22,11 +14,6 @@ void zapis_rysunku::wyczysc() {
   polecenia_.clear();
   liczby_.clear();
   obrys_ = {};
-}
-
-void zapis_rysunku::dopasuj_pamiec() {
-  polecenia_.shrink_to_fit();
-  liczby_.shrink_to_fit();
 }
 
 obrys zapis_rysunku::zabierz_obrys() {
@@ -62,29 +49,20 @@ void zapis_rysunku::szerokosc_linii(float szerokosc) {
 
 void zapis_rysunku::punkt(double x, double y, double z) {
   obejmij(x, y, rozmiar_);
-  if (zero(z))
-    zapisz(rodzaj::punkt_plaski, {x, y});
-  else
-    zapisz(rodzaj::punkt, {x, y, z});
+  zapisz(rodzaj::punkt, {x, y, z});
 }
 
 void zapis_rysunku::linia(double x1, double y1, double z1, double x2, double y2, double z2) {
   obejmij(x1, y1, szerokosc_);
   obejmij(x2, y2, szerokosc_);
-  if (zero(z1) && zero(z2))
-    zapisz(rodzaj::linia_plaska, {x1, y1, x2, y2});
-  else
-    zapisz(rodzaj::linia, {x1, y1, z1, x2, y2, z2});
+  zapisz(rodzaj::linia, {x1, y1, z1, x2, y2, z2});
 }
 
 void zapis_rysunku::pasek_poczatek() { zapisz(rodzaj::pasek_poczatek, {}); }
 
 void zapis_rysunku::wierzcholek(double x, double y, double z) {
   obejmij(x, y, szerokosc_);
-  if (zero(z))
-    zapisz(rodzaj::wierzcholek_plaski, {x, y});
-  else
-    zapisz(rodzaj::wierzcholek, {x, y, z});
+  zapisz(rodzaj::wierzcholek, {x, y, z});
 }
 
 void zapis_rysunku::pasek_koniec() { zapisz(rodzaj::pasek_koniec, {}); }
@@ -155,17 +133,9 @@ void zapis_rysunku::odtworz(malarz& m, polozenie od, polozenie do_) const {
         m.punkt(l[0], l[1], l[2]);
         l += 3;
         break;
-      case rodzaj::punkt_plaski:
-        m.punkt(l[0], l[1], 0);
-        l += 2;
-        break;
       case rodzaj::linia:
         m.linia(l[0], l[1], l[2], l[3], l[4], l[5]);
         l += 6;
-        break;
-      case rodzaj::linia_plaska:
-        m.linia(l[0], l[1], 0, l[2], l[3], 0);
-        l += 4;
         break;
       case rodzaj::pasek_poczatek:
         m.pasek_poczatek();
@@ -173,10 +143,6 @@ void zapis_rysunku::odtworz(malarz& m, polozenie od, polozenie do_) const {
       case rodzaj::wierzcholek:
         m.wierzcholek(l[0], l[1], l[2]);
         l += 3;
-        break;
-      case rodzaj::wierzcholek_plaski:
-        m.wierzcholek(l[0], l[1], 0);
-        l += 2;
         break;
       case rodzaj::pasek_koniec:
         m.pasek_koniec();

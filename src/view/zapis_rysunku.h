@@ -33,8 +33,6 @@ class zapis_rysunku : public malarz_ekranowy {
 
   polozenie koniec() const { return {static_cast<std::uint32_t>(polecenia_.size()), static_cast<std::uint32_t>(liczby_.size())}; }
   void wyczysc();
-  // Gives back the room left over when the recording is done.
-  void dopasuj_pamiec();
   // The calls recorded between two positions, given again to `m`.
   void odtworz(malarz& m, polozenie od, polozenie do_) const;
   // What was drawn since the last call (in the plan, with the matrices applied).
@@ -60,11 +58,9 @@ class zapis_rysunku : public malarz_ekranowy {
   void skaluj(double x, double y, double z) override;
 
  private:
-  // Points, lines and vertices in the plane z = +0, the most of them, keep no z.
   enum class rodzaj : std::uint8_t {
-    kolor3, kolor4, rozmiar, szerokosc, punkt, punkt_plaski, linia, linia_plaska, pasek_poczatek, wierzcholek,
-    wierzcholek_plaski, pasek_koniec, czworokat, tekstura, bez_tekstury, zachowaj, przywroc, jednostkowa, przesun,
-    obroc, skaluj
+    kolor3, kolor4, rozmiar, szerokosc, punkt, linia, pasek_poczatek, wierzcholek, pasek_koniec,
+    czworokat, tekstura, bez_tekstury, zachowaj, przywroc, jednostkowa, przesun, obroc, skaluj
   };
   void zapisz(rodzaj r, std::initializer_list<double> liczby);
   // A vertex of a primitive drawn with points or lines of this size.

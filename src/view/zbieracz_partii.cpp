@@ -14,8 +14,10 @@ void zbieracz_partii::zacznij(const przeksztalcenie& ekran, double piksel, int g
     for (partia& p : warstwy_[i].partie) {
       p.xyz.clear();
       p.uv.clear();
+      p.wierzcholki = 0;
     }
   ile_warstw_ = 0;
+  wyslane_ = false;
   // Depths step by four units of the buffer from just below the far plane: z = 1 - (k + 1) * krok
   // is exact in float and stays apart from its neighbours after the buffer's rounding.
   // Without a depth buffer the order cannot be kept: one layer, reported unfaithful.
@@ -44,7 +46,7 @@ float zbieracz_partii::nowy_prymityw() {
 }
 
 zbieracz_partii::partia& zbieracz_partii::partia_dla(rodzaj r) {
-  klucz_partii k{r, r == rodzaj::punkty ? rozmiar_ : (r == rodzaj::linie ? szerokosc_ : 0), {rgba_[0], rgba_[1], rgba_[2], rgba_[3]},
+  klucz k{r, r == rodzaj::punkty ? rozmiar_ : (r == rodzaj::linie ? szerokosc_ : 0), {rgba_[0], rgba_[1], rgba_[2], rgba_[3]},
           z_tekstura_, z_tekstura_ ? tekstura_ : 0};
   if (ostatnia_ && ostatnia_->k == k) return *ostatnia_;
   std::vector<partia>& partie = warstwy_[ile_warstw_ - 1].partie;
@@ -113,42 +115,37 @@ void zbieracz_partii::czworokat(const double xy[4][2], const double uv[4][2]) {
   }
 }
 
-void zbieracz_partii::wyslij(partie_gl& cel) const {
+void zbieracz_partii::wyslij() {
   std::size_t ile = 0;
-  cel.warstwy_.assign(ile_warstw_, {});
   for (std::size_t w = 0; w < ile_warstw_; ++w)
-    for (const partia& p : warstwy_[w].partie) {
-      if (p.xyz.empty()) continue;
-      cel.warstwy_[w].push_back({p.k, ile, ile + p.xyz.size(), p.xyz.size() / 3});
+    for (partia& p : warstwy_[w].partie) {
+      p.xyz_w_buforze = ile;
+      p.uv_w_buforze = ile + p.xyz.size();
+      p.wierzcholki = p.xyz.size() / 3;
       ile += p.xyz.size() + p.uv.size();
     }
-  if (cel.bufor_ == 0) glGenBuffers(1, &cel.bufor_);
-  glBindBuffer(GL_ARRAY_BUFFER, cel.bufor_);
+  if (bufor_ == 0) glGenBuffers(1, &bufor_);
+  glBindBuffer(GL_ARRAY_BUFFER, bufor_);
   glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(ile * sizeof(float)), nullptr, GL_STATIC_DRAW);
-  for (std::size_t w = 0; w < ile_warstw_; ++w) {
-    auto opis = cel.warstwy_[w].begin();
-    for (const partia& p : warstwy_[w].partie) {
-      if (p.xyz.empty()) continue;
-      glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(opis->xyz * sizeof(float)),
+  for (std::size_t w = 0; w < ile_warstw_; ++w)
+    for (partia& p : warstwy_[w].partie) {
+      glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(p.xyz_w_buforze * sizeof(float)),
                       static_cast<GLsizeiptr>(p.xyz.size() * sizeof(float)), p.xyz.data());
-      if (!p.uv.empty())
-        glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(opis->uv * sizeof(float)),
-                        static_cast<GLsizeiptr>(p.uv.size() * sizeof(float)), p.uv.data());
-      ++opis;
+      glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(p.uv_w_buforze * sizeof(float)),
+                      static_cast<GLsizeiptr>(p.uv.size() * sizeof(float)), p.uv.data());
     }
-  }
   glBindBuffer(GL_ARRAY_BUFFER, 0);
+  wyslane_ = true;
 }
 
-void partie_gl::zwolnij_gl() {
+void zbieracz_partii::zwolnij_gl() {
   if (bufor_ != 0) glDeleteBuffers(1, &bufor_);
   bufor_ = 0;
-  warstwy_.clear();
+  wyslane_ = false;
 }
 
-void partie_gl::rysuj() const {
-  if (warstwy_.empty()) return;
-  using rodzaj = klucz_partii::rodzaj;
+void zbieracz_partii::rysuj() {
+  if (!wyslane_) wyslij();
   auto przesuniecie = [](std::size_t floaty) { return reinterpret_cast<const void*>(floaty * sizeof(float)); };
   glBindBuffer(GL_ARRAY_BUFFER, bufor_);
   glEnableClientState(GL_VERTEX_ARRAY);
@@ -158,18 +155,19 @@ void partie_gl::rysuj() const {
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
   glDepthMask(GL_TRUE);
-  for (const std::vector<partia>& warstwa : warstwy_) {
+  for (std::size_t w = 0; w < ile_warstw_; ++w) {
     glClear(GL_DEPTH_BUFFER_BIT);
-    for (const partia& p : warstwa) {
-      const klucz_partii& k = p.k;
+    for (const partia& p : warstwy_[w].partie) {
+      if (p.wierzcholki == 0) continue;
+      const klucz& k = p.k;
       glColor4f(k.rgba[0], k.rgba[1], k.rgba[2], k.rgba[3]);
       if (k.z_tekstura) {
         glBindTexture(GL_TEXTURE_2D, k.tekstura);
         glEnable(GL_TEXTURE_2D);
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        glTexCoordPointer(2, GL_FLOAT, 0, przesuniecie(p.uv));
+        glTexCoordPointer(2, GL_FLOAT, 0, przesuniecie(p.uv_w_buforze));
       }
-      glVertexPointer(3, GL_FLOAT, 0, przesuniecie(p.xyz));
+      glVertexPointer(3, GL_FLOAT, 0, przesuniecie(p.xyz_w_buforze));
       const auto n = static_cast<GLsizei>(p.wierzcholki);
       switch (k.r) {
         case rodzaj::punkty:

@@ -244,13 +244,11 @@ TEST_F(PamiecObrazu, WieleWarstwGlebi) {
   };
   const widok w{0.012, 0, 0, 1024.0 / 600};
   zbieracz_partii partie;
-  partie_gl w_buforze;
   const QImage a = gl.rysunek(w, [&](malarz_gl& m) {
     partie.zacznij(m.macierz(), 1, 6);
     rysuj(partie);
     ASSERT_TRUE(partie.wierny());
-    partie.wyslij(w_buforze);
-    w_buforze.rysuj();
+    partie.rysuj();
   });
   const QImage b = gl.rysunek(w, [&](malarz_gl& m) { rysuj(m); });
   std::string pierwszy;
