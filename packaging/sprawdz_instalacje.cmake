@@ -36,7 +36,9 @@ endif()
 
 set(oczekiwane bin/vialtor-cli)
 if(EDYTOR)
-  list(APPEND oczekiwane bin/vialtor share/applications/vialtor.desktop share/mime/packages/vialtor.xml)
+  # The map module where the installed editor looks for it (beside bin, in lib/vialtor).
+  list(APPEND oczekiwane bin/vialtor lib/vialtor/libvialtor_mapy_modul.so share/applications/vialtor.desktop
+       share/mime/packages/vialtor.xml)
 endif()
 foreach(plik ${oczekiwane})
   if(NOT EXISTS ${PREFIKS}/${plik})

@@ -7,7 +7,9 @@
 
 #include "app/komunikaty.h"
 #include "app/log.h"
+#include "mapy/uslugi_map.h"
 #include "ui/dialogi.h"
+#include "ui/modul_map.h"
 #include "ui/ustawienia.h"
 
 namespace fs = std::filesystem;
@@ -48,6 +50,8 @@ import_ortofotomapy::~import_ortofotomapy() {
 
 void import_ortofotomapy::rozpocznij() {
   if (trwa()) return;
+  const uslugi_map* mapy = uslugi_mapy();
+  if (!mapy) return;
   const std::string raster = pytania_.otworz_plik(okno_, QString(), WZOR_RASTRA);
   if (raster.empty()) return;
   const std::string katalog = katalog_importu(katalog_programu_);
@@ -72,8 +76,8 @@ void import_ortofotomapy::rozpocznij() {
   dialog_->setRange(0, 0);
   dialog_->setValue(0);
   dialog_->show();
-  watek_ = std::thread([this, raster, katalog, ustawienia] {
-    wynik_ = tnij_na_satki({raster}, katalog, ustawienia, [this](const postep_ciecia& p) {
+  watek_ = std::thread([this, mapy, raster, katalog, ustawienia] {
+    wynik_ = mapy->tnij_na_satki({raster}, katalog, ustawienia, [this](const postep_ciecia& p) {
       zrobione_ = p.zrobione;
       wszystkie_ = p.wszystkie;
       zapisane_ = p.zapisane;

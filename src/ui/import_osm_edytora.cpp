@@ -15,6 +15,8 @@
 #include "app/log.h"
 #include "dokument/dokument.h"
 #include "io/projekt.h"
+#include "mapy/uslugi_map.h"
+#include "ui/modul_map.h"
 #include "ui/mysz_planu.h"
 #include "ui/obrazy_planu.h"
 #include "ui/okno_glowne.h"
@@ -30,12 +32,12 @@ constexpr double SKALA_ROZJAZDU = 0.02;
 QString para(wektor p) { return QString::number(p.x, 'f', 1) + " " + QString::number(p.y, 'f', 1); }
 }  // namespace
 
-okno_raportu_osm::okno_raportu_osm(okno_glowne& okno, const raport_importu_osm& raport)
+okno_raportu_osm::okno_raportu_osm(okno_glowne& okno, const raport_importu_osm& raport, const std::string& opis)
     : QDialog(&okno), okno_(okno), miejsca_(raport.rozjazdy) {
   setObjectName("raport_osm");
   setWindowTitle("Import z OpenStreetMap");
   auto* uklad = new QVBoxLayout(this);
-  tekst = new QPlainTextEdit(QString::fromStdString(tekst_raportu(raport)), this);
+  tekst = new QPlainTextEdit(QString::fromStdString(opis), this);
   tekst->setReadOnly(true);
   tekst->setMinimumSize(520, 220);
   uklad->addWidget(tekst);
@@ -72,7 +74,7 @@ import_osm_edytora::import_osm_edytora(okno_glowne& okno, const std::string& kat
 import_osm_edytora::~import_osm_edytora() = default;
 
 void import_osm_edytora::uruchom() {
-  if (!okno_.pliki().mozna_porzucic()) return;
+  if (!uslugi_mapy() || !okno_.pliki().mozna_porzucic()) return;
   const std::string sciezka = okno_.pytania().otworz_plik(&okno_, katalog_, PLIKI_OSM);
   if (sciezka.empty()) {
     brak_pliku_do_wczytania();
@@ -82,6 +84,8 @@ void import_osm_edytora::uruchom() {
 }
 
 void import_osm_edytora::importuj_z(const std::string& sciezka) {
+  const uslugi_map* mapy = uslugi_mapy();
+  if (!mapy) return;
   opcje_importu_osm opcje;
   opcje.crs = crs_planu().toStdString();
   const magazyn_satek& satki = okno_.obrazy().satki_mapy();
@@ -101,7 +105,7 @@ void import_osm_edytora::importuj_z(const std::string& sciezka) {
   postep.setWindowModality(Qt::WindowModal);
   postep.setMinimumDuration(400);
   std::unique_ptr<QThread> watek(QThread::create([&] {
-    wynik = importuj_osm(sciezka, opcje, nowy, trasa, [&](int p) { procent = p; });
+    wynik = mapy->importuj_osm(sciezka, opcje, nowy, trasa, [&](int p) { procent = p; });
   }));
   QEventLoop petla;
   QObject::connect(watek.get(), &QThread::finished, &petla, &QEventLoop::quit);
@@ -127,11 +131,11 @@ void import_osm_edytora::importuj_z(const std::string& sciezka) {
   dok.tor.przelicz_wszystko();
   dok.trasa = trasa;
   dok.zaimportowany();
-  const std::string tekst = tekst_raportu(wynik.raport);
+  const std::string tekst = mapy->tekst_raportu(wynik.raport);
   log_pisz("%s", tekst.c_str());
   okno_.mysz().edycja().po_poleceniu(true);
   okno_.pokaz_wszystko();
   delete raport_;
-  raport_ = new okno_raportu_osm(okno_, wynik.raport);
+  raport_ = new okno_raportu_osm(okno_, wynik.raport, tekst);
   raport_->show();
 }

@@ -10,11 +10,11 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
-// The closing message of an import: the report and the junctions left for turnouts, each of
+// The closing message of an import: the report's text and the junctions left for turnouts, each of
 // which "Pokaż" brings to the centre of the plan. Not modal: the user looks at the plan beside it.
 class okno_raportu_osm : public QDialog {
  public:
-  okno_raportu_osm(okno_glowne& okno, const raport_importu_osm& raport);
+  okno_raportu_osm(okno_glowne& okno, const raport_importu_osm& raport, const std::string& opis);
 
   QPlainTextEdit* tekst;
   QListWidget* rozjazdy;

@@ -14,12 +14,14 @@
 #include "app/stan.h"
 #include "io/blad_pliku.h"
 #include "io/gz_plik.h"
+#include "mapy/uslugi_map.h"
 #include "imagery/plik_cor.h"
 #include "imagery/plik_pcr.h"
 #include "ui/dialogi.h"
 #include "ui/katalogi_dialogow.h"
 #include "ui/import_ortofotomapy.h"
 #include "ui/kontrolki.h"
+#include "ui/modul_map.h"
 #include "ui/obrazy_planu.h"
 #include "ui/okno_glowne.h"
 #include "ui/panel_ladowania.h"
@@ -181,6 +183,9 @@ void polecenia_obrazow::usun_wybrane_zdjecie() {
 }
 
 void polecenia_obrazow::dodaj_z_pliku() {
+  // Any picture may carry a georeference.
+  const uslugi_map* mapy = uslugi_mapy();
+  if (!mapy) return;
   const std::string sciezka = plik(false, katalog_zdjec_, WZOR_OBRAZU, nullptr);
   if (sciezka.empty()) return;
   bool dodany = false;
@@ -188,7 +193,7 @@ void polecenia_obrazow::dodaj_z_pliku() {
     dodany = obrazy_.zdjecia().dodaj_z_pliku(sciezka, obrazy_.kamera());
     if (dodany) {
       const wspolrzedne_satek w = obrazy_.wspolrzedne();
-      poloz_wedlug_mapy(obrazy_.zdjecia(), sciezka, georeferencja_planu(w.kolumna, w.wiersz));
+      poloz_wedlug_mapy(*mapy, obrazy_.zdjecia(), sciezka, georeferencja_planu(w.kolumna, w.wiersz));
     }
   });
   if (dodany) po_edycji();
@@ -257,7 +262,12 @@ void polecenia_obrazow::ustaw_crs() {
   QLineEdit* pole = okno_.satek()->pole_crs;
   const QString crs = pole->text().trimmed();
   if (crs == crs_planu()) return;
-  if (const std::optional<std::string> blad = blad_crs(crs.toStdString())) {
+  const uslugi_map* mapy = uslugi_mapy();
+  if (!mapy) {
+    pole->setText(crs_planu());
+    return;
+  }
+  if (const std::optional<std::string> blad = mapy->blad_crs(crs.toStdString())) {
     pokaz_tekst("Nieznany układ współrzędnych " + crs.toStdString() + ": " + *blad);
     pole->setText(crs_planu());
     return;

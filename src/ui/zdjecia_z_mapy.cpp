@@ -5,7 +5,8 @@
 
 #include "imagery/obrazki.h"
 #include "imagery/tekstura.h"
-#include "mapy/raster_obrazka.h"
+#include "mapy/uslugi_map.h"
+#include "ui/modul_map.h"
 
 namespace {
 bool czytnik_edytora(const std::string& sciezka) {
@@ -19,16 +20,23 @@ bool czytnik_edytora(const std::string& sciezka) {
 
 unsigned laduj_teksture_zdjecia(const std::string& sciezka, std::string* powod) {
   if (czytnik_edytora(sciezka)) return laduj_teksture(sciezka, powod);
-  const std::optional<obraz> o = wczytaj_raster(sciezka, maks_rozmiar_tekstury());
+  std::string bez_modulu;
+  const uslugi_map* mapy = uslugi_mapy(&bez_modulu);
+  if (!mapy) {
+    if (powod) *powod = bez_modulu;
+    return 0;
+  }
+  const std::optional<obraz> o = mapy->wczytaj_raster(sciezka, maks_rozmiar_tekstury());
   const unsigned id = o ? zbuduj_teksture(*o) : 0;
   if (id == 0 && powod)
     *powod = o ? "karta graficzna nie przyjęła obrazu jako tekstury" : "obraz nie daje się odczytać (GDAL)";
   return id;
 }
 
-bool poloz_wedlug_mapy(lista_obrazkow& zdjecia, const std::string& sciezka, const georeferencja& plan) {
+bool poloz_wedlug_mapy(const uslugi_map& mapy, lista_obrazkow& zdjecia, const std::string& sciezka,
+                       const georeferencja& plan) {
   if (zdjecia.obrazki().empty()) return false;
-  const std::optional<polozenie_obrazka> p = polozenie_rastra(sciezka, plan);
+  const std::optional<polozenie_obrazka> p = mapy.polozenie_rastra(sciezka, plan);
   if (!p) return false;
   std::vector<obrazek> opis = zdjecia.opis();
   obrazek& o = opis.front();
