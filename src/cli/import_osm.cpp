@@ -8,9 +8,6 @@
 #include "cli/komunikaty_cli.h"
 #include "cli/polecenia.h"
 #include "dokument/dokument.h"
-#include "dokument/wczytywanie.h"
-#include "io/import_txt.h"
-#include "io/projekt.h"
 
 namespace {
 template <std::size_t N, typename T>
@@ -39,11 +36,7 @@ bool czytaj_bbox(const std::string& tekst, opcje_importu_osm& opcje) {
 }
 
 int polecenie_import_osm(const std::string& wejscie, const std::string& wyjscie, const opcje_importu_osm& opcje) {
-  const rodzaj_pliku rodzaj = rodzaj_po_rozszerzeniu(wyjscie);
-  if (rodzaj != rodzaj_pliku::projekt && rodzaj != rodzaj_pliku::tekst) {
-    zglos_blad("plik wynikowy " + wyjscie + " musi mieć rozszerzenie .vxm lub .txt");
-    return WYJSCIE_BLAD;
-  }
+  if (!przyjmij_plik_ukladu(wyjscie)) return WYJSCIE_BLAD;
   dokument model;
   const wynik_importu_osm w = importuj_osm(wejscie, opcje, model.tor, model.trasa);
   if (!w.ok) {
@@ -54,10 +47,5 @@ int polecenie_import_osm(const std::string& wejscie, const std::string& wyjscie,
   const std::string raport = tekst_raportu(w.raport);
   std::cerr << raport;
   log_pisz("%s", raport.c_str());
-  const int przed = liczba_wypisanych_komunikatow();
-  const bool zapisano = rodzaj == rodzaj_pliku::projekt ? zapisz_projekt(wyjscie, model.tor, model.trasa)
-                                                        : zapisz_txt(wyjscie, model.tor);
-  if (zapisano) return WYJSCIE_OK;
-  if (liczba_wypisanych_komunikatow() == przed) zglos_blad("zapis pliku " + wyjscie + " nie powiódł się");
-  return WYJSCIE_BLAD;
+  return zapisz_do_polecenia(wyjscie, model);
 }

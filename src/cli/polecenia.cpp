@@ -44,20 +44,28 @@ int polecenie_check(const std::string& plik, const std::string& katalog_danych) 
   return model.tor.sprawdz_geometrie() ? WYJSCIE_OK : WYJSCIE_ODMOWA;
 }
 
-int polecenie_convert(const std::string& wejscie, const std::string& wyjscie, const std::string& katalog_danych) {
+bool przyjmij_plik_ukladu(const std::string& wyjscie) {
   const rodzaj_pliku rodzaj = rodzaj_po_rozszerzeniu(wyjscie);
-  if (rodzaj != rodzaj_pliku::projekt && rodzaj != rodzaj_pliku::tekst) {
-    zglos_blad("plik wynikowy " + wyjscie + " musi mieć rozszerzenie .vxm lub .txt");
-    return WYJSCIE_BLAD;
-  }
-  dokument model;
-  if (const int kod = wczytaj_do_polecenia(wejscie, katalog_danych, model)) return kod;
+  if (rodzaj == rodzaj_pliku::projekt || rodzaj == rodzaj_pliku::tekst) return true;
+  zglos_blad("plik wynikowy " + wyjscie + " musi mieć rozszerzenie .vxm lub .txt");
+  return false;
+}
+
+int zapisz_do_polecenia(const std::string& wyjscie, const dokument& model) {
   const int przed = liczba_wypisanych_komunikatow();
-  const bool zapisano = rodzaj == rodzaj_pliku::projekt ? zapisz_projekt(wyjscie, model.tor, model.trasa)
-                                                        : zapisz_txt(wyjscie, model.tor);
+  const bool zapisano = rodzaj_po_rozszerzeniu(wyjscie) == rodzaj_pliku::projekt
+                            ? zapisz_projekt(wyjscie, model.tor, model.trasa)
+                            : zapisz_txt(wyjscie, model.tor);
   if (zapisano) return WYJSCIE_OK;
   if (liczba_wypisanych_komunikatow() == przed) zglos_blad("zapis pliku " + wyjscie + " nie powiódł się");
   return WYJSCIE_BLAD;
+}
+
+int polecenie_convert(const std::string& wejscie, const std::string& wyjscie, const std::string& katalog_danych) {
+  if (!przyjmij_plik_ukladu(wyjscie)) return WYJSCIE_BLAD;
+  dokument model;
+  if (const int kod = wczytaj_do_polecenia(wejscie, katalog_danych, model)) return kod;
+  return zapisz_do_polecenia(wyjscie, model);
 }
 
 int polecenie_export(const std::string& wejscie, const std::string& wyjscie, const std::string& katalog_danych) {

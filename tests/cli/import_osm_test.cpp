@@ -26,4 +26,8 @@ TEST_F(ImportOsmCli, ZapisujeUkladIRaportAZlePlikiOdrzuca) {
   EXPECT_EQ(uruchom({"import-osm", osm, nowy, "--origin", "12"}).kod, 2);
   EXPECT_EQ(uruchom({"import-osm", osm, nowy, "--crs", "EPSG:999999"}).kod, 1);
   EXPECT_FALSE(std::filesystem::exists(nowy));
+  const wynik_cli symulator = uruchom({"import-osm", osm, pliki.plik("nowy.layout")});
+  EXPECT_EQ(symulator.kod, 2);
+  EXPECT_NE(symulator.bledy.find("nowy.layout musi mieć rozszerzenie .vxm lub .txt"), std::string::npos) << symulator.bledy;
+  EXPECT_FALSE(std::filesystem::exists(pliki.plik("nowy.layout")));
 }
