@@ -128,6 +128,7 @@ int main(int argc, char** argv) {
     std::printf("sieć: %d punktów; widok edycji: %d punktów w widoku; plan %d × %d px\n", t.pmax(),
                 punkty_w_widoku(t, edytor.kamera), okno.plan()->width(), okno.plan()->height());
 
+    klatki(okno, edytor, 1, [] { return true; });  // the view's picture recorded first
     const czasy przed = klatki(okno, edytor, 5, [] { return true; });
     wiersz("widok edycji bez importu", przed.klatka, true);
     wiersz("  z wyświetleniem okna", przed.z_wyswietleniem, false);

@@ -1,6 +1,9 @@
 #include "ui/import_ortofotomapy.h"
 
 #include <QProgressDialog>
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +20,9 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* WZOR_RASTRA = "*.tif *.tiff *.jp2 *.jpg *.jpeg *.png *.bmp *.gif *.vrt *.img";
 constexpr int OKRES_POSTEPU_MS = 100;
+// The tiling's thread and the warper threads it starts yield to the GUI and the renderer: on a
+// machine of few cores the import may take longer, the frames may not.
+constexpr int UPRZEJMOSC_WATKU = 10;
 
 bool mozna_pisac(const fs::path& folder) {
   std::error_code blad;
@@ -77,6 +83,7 @@ void import_ortofotomapy::rozpocznij() {
   dialog_->setValue(0);
   dialog_->show();
   watek_ = std::thread([this, mapy, raster, katalog, ustawienia] {
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), UPRZEJMOSC_WATKU);
     wynik_ = mapy->tnij_na_satki({raster}, katalog, ustawienia, [this](const postep_ciecia& p) {
       zrobione_ = p.zrobione;
       wszystkie_ = p.wszystkie;
