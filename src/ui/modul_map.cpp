@@ -20,18 +20,17 @@ const uslugi_map* wczytaj_modul_map(const QStringList& miejsca, std::string& pow
   QStringList bledy;
   for (const QString& miejsce : miejsca) {
     if (!QFileInfo(miejsce).isFile()) continue;
-    // Never unloaded: GDAL keeps threads and handlers of its own.
-    auto* biblioteka = new QLibrary(miejsce);
-    if (!biblioteka->load()) {
-      bledy << biblioteka->errorString();
-      delete biblioteka;
+    // Loaded, it stays for the rest of the run (QLibrary's destructor does not unload): GDAL
+    // keeps threads and handlers of its own.
+    QLibrary biblioteka(miejsce);
+    if (!biblioteka.load()) {
+      bledy << biblioteka.errorString();
       continue;
     }
-    const auto wejscie = reinterpret_cast<wejscie_modulu_map>(biblioteka->resolve(WEJSCIE_MODULU_MAP));
+    const auto wejscie = reinterpret_cast<wejscie_modulu_map>(biblioteka.resolve(WEJSCIE_MODULU_MAP));
     if (!wejscie) {
       bledy << miejsce + " nie jest modułem map tej wersji programu (brak " + WEJSCIE_MODULU_MAP + ")";
-      biblioteka->unload();
-      delete biblioteka;
+      biblioteka.unload();
       continue;
     }
     log_pisz("moduł map: %s\n", miejsce.toUtf8().constData());
