@@ -5,6 +5,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -160,4 +161,11 @@ wektor miejsce_bez_punktu(const tor_uklad& uklad, double r) {
     if (wolne) return srodek;
   }
   return {-BOK_MIASTA, -BOK_MIASTA};
+}
+
+void przenies_siec(tor_uklad& siec, tor_uklad& cel) {
+  std::swap(cel.p, siec.p);
+  std::swap(cel.l, siec.l);
+  std::swap(cel.e, siec.e);
+  std::swap(cel.szablony, siec.szablony);
 }

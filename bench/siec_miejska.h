@@ -25,5 +25,8 @@ inline constexpr trasa_info TRASA_SIECI{1, 2024, 7};
 // their ends. Points and lines are appended directly; the layout is recomputed once at the end.
 std::unique_ptr<tor_uklad> siec_miejska(const parametry_sieci& parametry);
 
+// The network moved whole into a document's layout: points, lines, elements, templates.
+void przenies_siec(tor_uklad& siec, tor_uklad& cel);
+
 // A spot at least r from every point and near a line, so that a pick there runs the line loop.
 wektor miejsce_bez_punktu(const tor_uklad& uklad, double r);

@@ -102,13 +102,7 @@ int main(int argc, char** argv) {
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
   dokument dok;
-  {
-    std::unique_ptr<tor_uklad> siec = siec_miejska(SIEC_ZE_ZDARZENIAMI);
-    std::swap(dok.tor.p, siec->p);
-    std::swap(dok.tor.l, siec->l);
-    std::swap(dok.tor.e, siec->e);
-    std::swap(dok.tor.szablony, siec->szablony);
-  }
+  przenies_siec(*siec_miejska(SIEC_ZE_ZDARZENIAMI), dok.tor);
   stan_edytora edytor;
   int wynik = 0;
   {
