@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "model/w_element.h"
@@ -99,6 +100,11 @@ class w_uklad {
   // The result of two przelicz_wszystko in a row; the second pass touches only what the first
   // can have changed.
   void przelicz_wszystko_dwa_razy();
+  // What przelicz_wszystko_dwa_razy gives when, since the layout was last recomputed whole,
+  // only points of `okolica` moved, and `okolica` holds their neighbours and every free end of a
+  // line from an element with its neighbours: every other point and line would be given the
+  // values it holds. These points and the lines at them are recomputed, in the layout's order.
+  void przelicz_okolice_dwa_razy(std::span<const std::size_t> okolica);
   // Removes every point, line and element (the track-clearing command and shutdown).
   void wyczysc();
   // The cursor markers name items by index or address: whenever points go away they are
