@@ -15,18 +15,14 @@ bool rusza_sie(const w_punkt& p) {
 
 zakres_zmiany zakres_przesuniecia(const tor_uklad& u) {
   zakres_zmiany z;
-  // Points whose record or arc can change are marked, with their neighbours, then gathered by
-  // index in a second pass that clears the marks: the moved ones, and the free ends of lines
-  // from an element, which every recompute of the layout snaps again wherever they are.
-  const auto oznacz = [](w_punkt* p) {
-    p->znacznik = 1;
-    for (w_linia* l : p->li) l->drugi_koniec(p)->znacznik = 1;
-  };
+  // Points whose record can change are marked, then gathered by index in a second pass that
+  // clears the marks: the moved ones, and the free ends of lines from an element, which every
+  // recompute of the layout snaps again wherever they are.
   for (w_punkt* p : u.p) {
-    if (rusza_sie(*p)) oznacz(p);
+    if (rusza_sie(*p)) p->znacznik = 1;
     if (!p->element) continue;
     for (w_linia* l : p->li)
-      if (w_punkt* wolny = l->drugi_koniec(p); !wolny->element) oznacz(wolny);
+      if (w_punkt* wolny = l->drugi_koniec(p); !wolny->element) wolny->znacznik = 1;
   }
   for (std::size_t i = 0; i < u.p.size(); ++i) {
     if (!u.p[i]->znacznik) continue;

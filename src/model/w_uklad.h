@@ -100,10 +100,11 @@ class w_uklad {
   // The result of two przelicz_wszystko in a row; the second pass touches only what the first
   // can have changed.
   void przelicz_wszystko_dwa_razy();
-  // What przelicz_wszystko_dwa_razy gives when, since the layout was last recomputed whole,
-  // only points of `okolica` moved, and `okolica` holds their neighbours and every free end of a
-  // line from an element with its neighbours: every other point and line would be given the
-  // values it holds. These points and the lines at them are recomputed, in the layout's order.
+  // What przelicz_wszystko_dwa_razy gives when no point moved since the layout was last
+  // recomputed whole, and `okolica` holds every free end of a line from an element, which a
+  // recompute snaps again: every other point and line would be given the values it holds, but
+  // for the neighbours of these ends, which the second pass takes. These points and the lines
+  // at them are recomputed, in the layout's order, then the second pass.
   void przelicz_okolice_dwa_razy(std::span<const std::size_t> okolica);
   // Removes every point, line and element (the track-clearing command and shutdown).
   void wyczysc();

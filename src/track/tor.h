@@ -113,8 +113,8 @@ class tor_uklad : public w_uklad {
   void dodaj_punkt(double x, double y, double z) override;
   w_linia* polacz(w_punkt* a, w_punkt* b) override;
   void scal() override;
-  // The same at the release of a drag that moved only points of `okolica` (see
-  // przelicz_okolice_dwa_razy): without a merge only they are recomputed.
+  // The same at the release of a drag, whose steps recomputed the whole layout: without a
+  // merge only `okolica` (see przelicz_okolice_dwa_razy) is recomputed.
   void scal(std::span<const std::size_t> okolica);
   bool mozna_polaczyc(const w_punkt* a, const w_punkt* b) const override;
   void ustaw_przelozenie(int v) override;

@@ -13,6 +13,7 @@
 #include "io/generator_projektow.h"
 #include "io/trasa.h"
 #include "support/rejestrator_komunikatow.h"
+#include "support/uklad_testowy.h"
 
 namespace {
 
@@ -196,6 +197,34 @@ TEST(HistoriaZakresu, KrokZZakresuRownyKrokowiZCalosciACofanieTeSameUklady) {
   // Most edits went by their scope, and the walk went back often.
   EXPECT_GT(z_zakresu, 800);
   EXPECT_GT(cofniete, 150);
+}
+
+// Items renumbered with their numbers kept: a point's element is found where it is now, and a
+// line whose points moved in the array cannot be written by its scope (the whole state is).
+TEST(HistoriaZakresu, ZakresPoPrzenumerowaniu) {
+  tor_uklad u;
+  w_element* e0 = u.nowy_element(0, 0, 0);
+  w_element* e1 = u.nowy_element(50, 0, 0);
+  tor_punkt* a = dodaj_punkt_elementu(u, e0, 0, 0);
+  tor_punkt* b = dodaj_punkt_elementu(u, e1, 0, 0);
+  polacz_tor(u, a, dodaj_punkt_toru(u, 20, 0));
+  polacz_tor(u, b, dodaj_punkt_toru(u, 30, 0));
+  const trasa_info trasa;
+  rekordy_stanu stan;
+  zapisz_stan(u, trasa, stan);
+  roznice_stanow roznice;
+
+  std::swap(u.e[0], u.e[1]);
+  ASSERT_TRUE(zamien_zakres(u, trasa, {.punkty = {0, 1}, .linie = {}, .elementy = {0, 1}}, stan, roznice));
+  rekordy_stanu calosc;
+  zapisz_stan(u, trasa, calosc);
+  EXPECT_TRUE(stan == calosc);
+  EXPECT_EQ(roznice[SEKCJA_PUNKTY].wycinki.size(), 1u);
+
+  std::swap(u.p[2], u.p[3]);
+  const rekordy_stanu przed = stan;
+  EXPECT_FALSE(zamien_zakres(u, trasa, {.punkty = {}, .linie = {0}, .elementy = {}}, stan, roznice));
+  EXPECT_TRUE(stan == przed);
 }
 
 }  // namespace
