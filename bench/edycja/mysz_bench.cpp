@@ -3,55 +3,30 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <clocale>
 #include <memory>
 
-#include "dokument/dokument.h"
-#include "io/strumien_rekordow.h"
 #include "liczniki.h"
-#include "siec_miejska.h"
+#include "okno_sieci.h"
 #include "ui/mysz_planu.h"
-#include "ui/okno_glowne.h"
 #include "ui/uruchomienie.h"
 #include "ui/widok_planu.h"
-#include "view/stan_edytora.h"
 
 namespace {
 
 // The editor's window on the network, one point selected so that the panels show it.
-struct edytor_sieci {
-  dokument dok;
-  stan_edytora edytor;
-  std::unique_ptr<okno_glowne> okno;
+struct edytor_sieci : okno_sieci {
   int klatki = 0;
 
-  edytor_sieci() {
-    const std::unique_ptr<tor_uklad> siec = siec_miejska({});
-    pisarz_rekordow zapis;
-    siec->zapisz(zapis);
-    czytnik_rekordow odczyt(zapis.dane());
-    dok.tor.wczytaj(odczyt);
-    okno = std::make_unique<okno_glowne>(dok, edytor, std::string(VIALTOR_ZRODLA) + "/data");
-    okno->pytania().pokaz = [](QWidget*, const QString&) {};
+  edytor_sieci() : okno_sieci({}) {
     QObject::connect(okno->plan(), &widok_planu::narysowano, [this] { ++klatki; });
-    okno->show();
-    const w_punkt* srodek = dok.tor.p[dok.tor.pmax() / 2];
+    w_punkt* srodek = dok.tor.p[dok.tor.pmax() / 2];
     edytor.kamera.przes_x = -srodek->GET_X();
     edytor.kamera.przes_y = -srodek->GET_Y();
     edytor.kamera.skala = 0.01;
-    dok.tor.p[dok.tor.pmax() / 2]->ZAZNACZ(true);
+    srodek->ZAZNACZ(true);
     okno->odswiez();
-    for (int i = 0; i < 20; ++i) QApplication::processEvents();
-  }
-
-  QPoint piksel(double x, double y) const {
-    const widok& w = edytor.kamera;
-    return {static_cast<int>(512 + (x + w.przes_x) * w.skala * 300), static_cast<int>(300 - (y + w.przes_y) * w.skala * 300)};
-  }
-  void ruch(QPoint p) {
-    QMouseEvent e(QEvent::MouseMove, p, okno->plan()->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(okno->plan(), &e);
+    obsluz_zdarzenia();
   }
 };
 
@@ -71,8 +46,8 @@ void ruch_nad_siecia_100k(benchmark::State& state) {
   const wektor obok = miejsce_bez_punktu(e.dok.tor, 2 * 0.05 / e.edytor.kamera.skala);
   e.edytor.kamera.przes_x = -(obok.x + q->GET_X()) / 2;
   e.edytor.kamera.przes_y = -(obok.y + q->GET_Y()) / 2;
-  const QPoint a = e.piksel(q->GET_X(), q->GET_Y());
-  const QPoint b = e.piksel(obok.x, obok.y);
+  const QPoint a = e.piksel({q->GET_X(), q->GET_Y()});
+  const QPoint b = e.piksel(obok);
   bool tam = false;
   for (auto _ : state) {
     e.ruch(tam ? a : b);
@@ -100,14 +75,14 @@ void ruch_bez_zmian_100k(benchmark::State& state) {
   e.edytor.kamera.przes_x = -DALEKO;
   e.edytor.kamera.przes_y = -DALEKO;
   e.ruch({512, 300});
-  for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  e.obsluz_zdarzenia();
   const int przed = e.klatki;
   int dx = 0;
   for (auto _ : state) {
     e.ruch({512 + dx, 300});
     dx = (dx + 1) % 4;
   }
-  for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  e.obsluz_zdarzenia();
   state.counters["klatki"] = e.klatki - przed;
   if (e.klatki != przed) state.SkipWithError("a move that changed nothing drew a frame");
   opisz_siec(state, e.dok.tor);

@@ -8,56 +8,28 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
 #include <chrono>
 #include <clocale>
 #include <memory>
 
-#include "dokument/dokument.h"
-#include "io/strumien_rekordow.h"
 #include "liczniki.h"
-#include "siec_miejska.h"
-#include "ui/okno_glowne.h"
+#include "okno_sieci.h"
 #include "ui/uruchomienie.h"
 #include "ui/widok_planu.h"
-#include "view/stan_edytora.h"
 #include "widok_edycji.h"
 
 namespace {
 
 // The editor's window on the network in events mode, an editing view around its middle.
-struct edytor_zdarzen {
-  dokument dok;
-  stan_edytora edytor;
-  std::unique_ptr<okno_glowne> okno;
-
-  edytor_zdarzen() {
-    const std::unique_ptr<tor_uklad> siec = siec_miejska(SIEC_ZE_ZDARZENIAMI);
-    pisarz_rekordow zapis;
-    siec->zapisz(zapis);
-    czytnik_rekordow odczyt(zapis.dane());
-    dok.tor.wczytaj(odczyt);
-    dok.tor.przelicz_wszystko();
-    dok.nowy();
-    okno = std::make_unique<okno_glowne>(dok, edytor, std::string(VIALTOR_ZRODLA) + "/data");
-    okno->pytania().pokaz = [](QWidget*, const QString&) {};
-    okno->show();
+struct edytor_zdarzen : okno_sieci {
+  edytor_zdarzen() : okno_sieci(SIEC_ZE_ZDARZENIAMI) {
     okno->menu().tryb_zdarzenia->trigger();
     const w_punkt* srodek = dok.tor.p[dok.tor.pmax() / 2];
     edytor.kamera = widok_edycji(dok.tor, srodek->GET_X(), srodek->GET_Y(), 2000);
     okno->odswiez();
-    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    obsluz_zdarzenia();
   }
 
-  QPoint piksel(wektor m) const {
-    const widok& w = edytor.kamera;
-    return {static_cast<int>(512 + (m.x + w.przes_x) * w.skala / w.proporcja * 512),
-            static_cast<int>(300 - (m.y + w.przes_y) * w.skala * 300)};
-  }
-  void mysz(QEvent::Type typ, QPoint p, Qt::MouseButton przycisk, Qt::MouseButtons trzymane) {
-    QMouseEvent e(typ, p, okno->plan()->mapToGlobal(p), przycisk, trzymane, Qt::NoModifier);
-    QApplication::sendEvent(okno->plan(), &e);
-  }
   void prawy_klik(QPoint p) {
     mysz(QEvent::MouseButtonPress, p, Qt::RightButton, Qt::RightButton);
     mysz(QEvent::MouseButtonRelease, p, Qt::RightButton, Qt::NoButton);
@@ -116,7 +88,7 @@ void najechanie_na_zdarzenie_100k(benchmark::State& state) {
   const auto [a, b] = e.dwa_zdarzenia();
   bool tam = false;
   for (auto _ : state) {
-    e.mysz(QEvent::MouseMove, e.piksel(tam ? a : b), Qt::NoButton, Qt::NoButton);
+    e.ruch(e.piksel(tam ? a : b));
     tam = !tam;
   }
   if (!e.edytor.zdarzenia.wskazane) state.SkipWithError("no event was hovered");

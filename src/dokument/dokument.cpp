@@ -2,9 +2,13 @@
 
 dokument::dokument() { historia_.zacznij(tor, trasa, true); }
 
-std::optional<krok_historii> dokument::zmiana() {
+std::optional<krok_historii> dokument::zmiana() { return zatwierdz(nullptr); }
+
+std::optional<krok_historii> dokument::zmiana(const zakres_zmiany& zakres) { return zatwierdz(&zakres); }
+
+std::optional<krok_historii> dokument::zatwierdz(const zakres_zmiany* zakres) {
   ++wersja_;
-  std::optional<krok_historii> krok = historia_.zatwierdz(tor, trasa);
+  std::optional<krok_historii> krok = historia_.zatwierdz(tor, trasa, zakres);
   if (krok && odbiorca_) odbiorca_->krok(*krok);
   return krok;
 }

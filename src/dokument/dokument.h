@@ -41,6 +41,9 @@ class dokument {
   // refused edit); the receiver, when one is set, is told of it too. Whoever keeps the step
   // hands it to cofnij and ponow; a drag or a rotation calls this once, at the release.
   std::optional<krok_historii> zmiana();
+  // The same for an edit that changed only the items `zakres` names: what it costs does not
+  // grow with the layout.
+  std::optional<krok_historii> zmiana(const zakres_zmiany& zakres);
   // Undo of the step that led to the current state, redo of the step that leads from it: the
   // layout's project record and the route information come back to the last bit. A step that
   // does not join the current state is refused (false).
@@ -65,6 +68,7 @@ class dokument {
 
  private:
   void zacznij_historie(bool zgodny_z_plikiem);
+  std::optional<krok_historii> zatwierdz(const zakres_zmiany* zakres);
 
   std::string plik_;
   historia historia_;

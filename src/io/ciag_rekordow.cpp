@@ -27,6 +27,21 @@ void ciag_rekordow::dodaj(const ciag_rekordow& zrodlo, std::size_t od, std::size
   for (std::size_t i = od; i < od + ile; ++i) konce_.push_back(zrodlo.konce_[i] - poczatek + baza);
 }
 
+void ciag_rekordow::zamien(std::size_t i, std::span<const std::uint8_t> rekord) {
+  std::vector<std::uint8_t>& dane = pisarz_.dane();
+  const std::size_t od = i == 0 ? 0 : konce_[i - 1];
+  const std::size_t stary = konce_[i] - od;
+  if (rekord.size() > stary) {
+    dane.insert(dane.begin() + static_cast<std::ptrdiff_t>(konce_[i]), rekord.size() - stary, 0);
+  } else if (rekord.size() < stary) {
+    dane.erase(dane.begin() + static_cast<std::ptrdiff_t>(od + rekord.size()),
+               dane.begin() + static_cast<std::ptrdiff_t>(konce_[i]));
+  }
+  if (!rekord.empty()) std::memcpy(dane.data() + od, rekord.data(), rekord.size());
+  if (rekord.size() != stary)
+    for (std::size_t j = i; j < konce_.size(); ++j) konce_[j] = konce_[j] + rekord.size() - stary;
+}
+
 void ciag_rekordow::rezerwuj(std::size_t rekordy, std::size_t bajty) {
   konce_.reserve(rekordy);
   pisarz_.dane().reserve(bajty);
@@ -96,6 +111,26 @@ std::string_view bajty_rekordu(const ciag_rekordow& c, std::size_t i) {
 }
 
 }  // namespace
+
+roznica_ciagow zamien_na_miejscach(ciag_rekordow& ciag, std::span<const std::size_t> indeksy, const ciag_rekordow& nowe) {
+  roznica_ciagow r;
+  r.dlugosc = {ciag.ile(), ciag.ile()};
+  for (std::size_t k = 0; k < indeksy.size(); ++k) {
+    const std::size_t i = indeksy[k];
+    if (ciag.rowne(i, nowe, k)) continue;
+    wycinek* ostatni = r.wycinki.empty() ? nullptr : &r.wycinki.back();
+    if (ostatni && ostatni->od[PRZED] + ostatni->ile[PRZED] == i) {
+      ++ostatni->ile[PRZED];
+      ++ostatni->ile[PO];
+    } else {
+      r.wycinki.push_back({{i, i}, {1, 1}});
+    }
+    r.rekordy[PRZED].dodaj(ciag.rekord(i));
+    r.rekordy[PO].dodaj(nowe.rekord(k));
+    ciag.zamien(i, nowe.rekord(k));
+  }
+  return r;
+}
 
 roznica_ciagow porownaj_na_miejscach(const ciag_rekordow& przed, const ciag_rekordow& po) {
   budowa_roznicy b(przed, po);

@@ -25,6 +25,8 @@ class ciag_rekordow {
   void dodaj(std::span<const std::uint8_t> rekord);
   // Records od .. od + ile - 1 of `zrodlo`, copied in one piece.
   void dodaj(const ciag_rekordow& zrodlo, std::size_t od, std::size_t ile);
+  // Record i becomes `rekord`; the records after it move only when its length changes.
+  void zamien(std::size_t i, std::span<const std::uint8_t> rekord);
 
   void rezerwuj(std::size_t rekordy, std::size_t bajty);
   // Room for a sequence a little longer than `wzor`, so that the next one of about its size
@@ -73,6 +75,11 @@ roznica_ciagow porownaj_na_miejscach(const ciag_rekordow& przed, const ciag_reko
 // for arrays whose items are removed by shifting the rest down. Records that stay are found by
 // their bytes (the common beginning and end first, then a lookup over what lies between).
 roznica_ciagow porownaj_z_przesunieciami(const ciag_rekordow& przed, const ciag_rekordow& po);
+
+// The records at `indeksy` (ascending, each once) of `ciag` replaced by those of `nowe`, one
+// for each index in order: `ciag` becomes the sequence after the change, and the difference is
+// the one porownaj_na_miejscach finds between the two, for as long as no other record changed.
+roznica_ciagow zamien_na_miejscach(ciag_rekordow& ciag, std::span<const std::size_t> indeksy, const ciag_rekordow& nowe);
 
 // The sequence of side 1 - z, made from `z_ciagu`, the sequence of side z, into `wynik`.
 void zastosuj(const ciag_rekordow& z_ciagu, const roznica_ciagow& r, strona_roznicy z, ciag_rekordow& wynik);

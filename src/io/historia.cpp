@@ -18,15 +18,18 @@ void historia::zacznij(const tor_uklad& tor, const trasa_info& trasa, bool zgodn
   zapisany_ = zgodny_z_plikiem ? obecny_ : ZADEN;
 }
 
-std::optional<krok_historii> historia::zatwierdz(const tor_uklad& tor, const trasa_info& trasa) {
-  zapisz_stan(tor, trasa, zapas_, &stan_);
+std::optional<krok_historii> historia::zatwierdz(const tor_uklad& tor, const trasa_info& trasa,
+                                                const zakres_zmiany* zakres) {
   krok_historii krok;
-  krok.roznice = porownaj_stany(stan_, zapas_);
+  if (!zakres || !zamien_zakres(tor, trasa, *zakres, stan_, krok.roznice)) {
+    zapisz_stan(tor, trasa, zapas_, &stan_);
+    krok.roznice = porownaj_stany(stan_, zapas_);
+    std::swap(stan_, zapas_);  // the same records when nothing changed
+  }
   if (std::all_of(krok.roznice.begin(), krok.roznice.end(), [](const roznica_ciagow& r) { return r.pusta(); }))
     return std::nullopt;
   krok.przed = obecny_;
   krok.po = obecny_ = ++ostatni_numer_;
-  std::swap(stan_, zapas_);
   return krok;
 }
 

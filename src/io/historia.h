@@ -29,8 +29,11 @@ class historia {
   // is the one a file holds (loaded, or nothing to save); otherwise no state of the history is.
   void zacznij(const tor_uklad& tor, const trasa_info& trasa, bool zgodny_z_plikiem);
   // After an edit: the step from the recorded state to what the layout and the route hold
-  // now, which becomes the recorded state; none when no record changed.
-  std::optional<krok_historii> zatwierdz(const tor_uklad& tor, const trasa_info& trasa);
+  // now, which becomes the recorded state; none when no record changed. With `zakres` only
+  // the items it names are written and compared, so an edit of a few items costs the same on
+  // any layout; the step is the one the whole layout's records would give.
+  std::optional<krok_historii> zatwierdz(const tor_uklad& tor, const trasa_info& trasa,
+                                         const zakres_zmiany* zakres = nullptr);
   // Back over the step that led to the current state, and forward over a step from it; false,
   // with nothing changed, for a step that does not join the current state.
   bool cofnij(const krok_historii& krok, tor_uklad& tor, trasa_info& trasa);

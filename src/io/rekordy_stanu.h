@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "app/stan.h"
 #include "io/ciag_rekordow.h"
@@ -36,6 +37,23 @@ struct rekordy_stanu {
 // memory is used again; `wzor`, when given, is a state of about the same size.
 void zapisz_stan(const tor_uklad& tor, const trasa_info& trasa, rekordy_stanu& cel, const rekordy_stanu* wzor = nullptr);
 
+// What an edit may have changed, by index: the points, lines and elements whose records may
+// differ from the recorded state's, in any order, repeats allowed. Whoever names them promises
+// that no other item's record changed, nor the number of items or the order of the lines.
+struct zakres_zmiany {
+  std::vector<std::size_t> punkty, linie, elementy;
+};
+
+// Differences of each section between two states.
+using roznice_stanow = std::array<roznica_ciagow, LICZBA_SEKCJI>;
+
+// `stan` brought up to what the layout and the route hold now by writing only the items that
+// `zakres` names, and what changed, as porownaj_stany would find it. False, with `stan` left as
+// it was, when the layout does not have the recorded numbers of items or an item's links cannot
+// be told without looking through the whole layout: the whole state has to be written then.
+bool zamien_zakres(const tor_uklad& tor, const trasa_info& trasa, const zakres_zmiany& zakres, rekordy_stanu& stan,
+                   roznice_stanow& roznice);
+
 // Reading one item back into an object that exists.
 // A point item: every field it holds except the element link; returns the element's index.
 std::int32_t wczytaj_punkt(std::span<const std::uint8_t> rekord, tor_punkt& punkt);
@@ -53,9 +71,6 @@ struct xy {
   double x, y;
 };
 xy xy_z_rekordu(std::span<const std::uint8_t> rekord);
-
-// Differences of each section between two states.
-using roznice_stanow = std::array<roznica_ciagow, LICZBA_SEKCJI>;
 
 roznice_stanow porownaj_stany(const rekordy_stanu& przed, const rekordy_stanu& po);
 

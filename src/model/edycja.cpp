@@ -48,12 +48,14 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
     for (int i = 0; i < lmax(); ++i) {
       w_linia* linia = l[i];
       zaznaczone_linie += linia->CZY_ZAZNACZONY();
-      linia->przelicz();
+      // From where the ends are now, without the recompute's side effects: a hover changes
+      // nothing of the layout.
+      const w_linia::kierunek k = linia->kierunek_teraz();
       const double p1x = linia->p1->GET_X() - x;
       const double p1y = linia->p1->GET_Y() - y;
-      const double u = p1x * linia->kx + p1y * linia->ky;
-      if (!(u > 0 && u < linia->dl)) continue;
-      const double odleglosc = std::fabs(linia->kx * p1y - p1x * linia->ky);
+      const double u = p1x * k.kx + p1y * k.ky;
+      if (!(u > 0 && u < k.dl)) continue;
+      const double odleglosc = std::fabs(k.kx * p1y - p1x * k.ky);
       if (odleglosc < najlepsza) {
         najlepsza = odleglosc;
         linia_kursor = i;

@@ -36,6 +36,15 @@ void w_linia::przelicz_kierunek() {
   kz = dz / dl;
 }
 
+w_linia::kierunek w_linia::kierunek_teraz() const {
+  const double dx = p1->GET_X() - p2->GET_X();
+  const double dy = p1->GET_Y() - p2->GET_Y();
+  const double dz = p1->GET_Z() - p2->GET_Z();
+  const double d = std::sqrt(dx * dx + dy * dy + dz * dz);
+  if (d == 0) return {d, kx, ky};
+  return {d, dx / d, dy / d};
+}
+
 bool w_linia::w_elemencie() const { return p1->element && p1->element == p2->element; }
 
 bool w_linia::CZY_ZAZNACZONY() const {

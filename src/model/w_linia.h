@@ -49,5 +49,10 @@ class w_linia {
 
   // The base recompute; kinds that do more call it for length and direction.
   void przelicz_kierunek();
+  // The length and direction przelicz_kierunek would give now, the line left as it is.
+  struct kierunek {
+    double dl, kx, ky;
+  };
+  kierunek kierunek_teraz() const;
   w_punkt* drugi_koniec(const w_punkt* koniec) const { return koniec == p1 ? p2 : p1; }
 };

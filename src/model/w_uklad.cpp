@@ -138,6 +138,51 @@ void w_uklad::przelicz_wszystko_dwa_razy() {
   for (w_punkt* punkt : oznaczone) punkt->znacznik = 0;
 }
 
+namespace {
+
+// The lines at the given points, each once, in the order of the layout's array.
+std::vector<w_linia*> linie_przy(const std::vector<w_linia*>& l, const std::vector<w_punkt*>& punkty) {
+  std::vector<const w_linia*> przy;
+  for (const w_punkt* punkt : punkty) przy.insert(przy.end(), punkt->li.begin(), punkt->li.end());
+  std::sort(przy.begin(), przy.end());
+  przy.erase(std::unique(przy.begin(), przy.end()), przy.end());
+  std::vector<w_linia*> wynik;
+  if (przy.empty()) return wynik;
+  wynik.reserve(przy.size());
+  for (w_linia* linia : l)
+    if (std::binary_search(przy.begin(), przy.end(), linia)) wynik.push_back(linia);
+  return wynik;
+}
+
+}  // namespace
+
+void w_uklad::przelicz_okolice_dwa_razy(std::span<const std::size_t> okolica) {
+  std::vector<w_punkt*> punkty;
+  punkty.reserve(okolica.size());
+  for (const std::size_t i : okolica) punkty.push_back(p[i]);
+  for (w_punkt* punkt : punkty) punkt->przelicz();
+  const std::vector<w_linia*> linie = linie_przy(l, punkty);
+  for (w_linia* linia : linie) linia->przelicz();
+  // The second pass as in przelicz_wszystko_dwa_razy: every line that snaps is among these.
+  std::vector<w_punkt*> oznaczone;
+  for (w_linia* linia : linie) {
+    if ((linia->p1->element == nullptr) == (linia->p2->element == nullptr)) continue;
+    w_punkt* wolny = linia->p1->element ? linia->p2 : linia->p1;
+    if (!wolny->znacznik) oznaczone.push_back(wolny);
+    wolny->znacznik = 1;
+  }
+  const std::size_t ruchome = oznaczone.size();
+  for (std::size_t i = 0; i < ruchome; ++i)
+    for (w_linia* linia : oznaczone[i]->li) {
+      w_punkt* sasiad = linia->drugi_koniec(oznaczone[i]);
+      if (!sasiad->znacznik) oznaczone.push_back(sasiad);
+      sasiad->znacznik = 1;
+    }
+  for (w_punkt* punkt : oznaczone) punkt->przelicz();
+  for (w_linia* linia : linie_przy(l, oznaczone)) linia->przelicz();
+  for (w_punkt* punkt : oznaczone) punkt->znacznik = 0;
+}
+
 bool w_uklad::element_zaznaczony(const w_element* element) const {
   for (const w_punkt* punkt : p)
     if (punkt->element == element && punkt->CZY_ZAZNACZONY()) return true;

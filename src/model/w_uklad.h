@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "model/w_element.h"
@@ -99,6 +100,12 @@ class w_uklad {
   // The result of two przelicz_wszystko in a row; the second pass touches only what the first
   // can have changed.
   void przelicz_wszystko_dwa_razy();
+  // What przelicz_wszystko_dwa_razy gives when no point moved since the layout was last
+  // recomputed whole, and `okolica` holds every free end of a line from an element, which a
+  // recompute snaps again: every other point and line would be given the values it holds, but
+  // for the neighbours of these ends, which the second pass takes. These points and the lines
+  // at them are recomputed, in the layout's order, then the second pass.
+  void przelicz_okolice_dwa_razy(std::span<const std::size_t> okolica);
   // Removes every point, line and element (the track-clearing command and shutdown).
   void wyczysc();
   // The cursor markers name items by index or address: whenever points go away they are

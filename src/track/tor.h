@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,9 @@ class tor_uklad : public w_uklad {
   void dodaj_punkt(double x, double y, double z) override;
   w_linia* polacz(w_punkt* a, w_punkt* b) override;
   void scal() override;
+  // The same at the release of a drag, whose steps recomputed the whole layout: without a
+  // merge only `okolica` (see przelicz_okolice_dwa_razy) is recomputed.
+  void scal(std::span<const std::size_t> okolica);
   bool mozna_polaczyc(const w_punkt* a, const w_punkt* b) const override;
   void ustaw_przelozenie(int v) override;
   // The records hold the second elevation absolute; once the element links are set, points of
@@ -141,4 +145,8 @@ class tor_uklad : public w_uklad {
   void ustaw_szablon(int nr);
   std::string nazwa_szablonu() const;
   void rysuj_podglad(malarz& m) const;
+
+ private:
+  // The dragged point merged into the drag's target, when they can be; whether it was.
+  bool scal_z_celem();
 };

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "app/komunikaty.h"
@@ -130,35 +131,49 @@ bool para_do_scalenia(const w_punkt* D, const w_punkt* T) {
 
 }  // namespace
 
-void tor_uklad::scal() {
-  if (punkt_docelowy && punkt_kursor >= 0 && punkt_kursor < pmax() &&
-      para_do_scalenia(p[punkt_kursor], punkt_docelowy)) {
-    w_punkt* D = p[punkt_kursor];
-    w_punkt* T = punkt_docelowy;
-    if (D->GET_LIMAX() + T->GET_LIMAX() > 2) {
-      pokaz_komunikat(KOM_DWA_POLACZENIA_SCAL);
-    } else {
-      const std::vector<w_linia*> linie = D->li;
-      for (w_linia* linia : linie) {
-        D->usun_linie(linia);
-        if (linia->p1 == D) linia->p1 = T;
-        if (linia->p2 == D) linia->p2 = T;
-        T->dodaj_linie(linia);
-      }
-      if (!T->element && D->element) {
-        // T takes the element-local position that keeps it where D was, rotation undone.
-        const w_element* el = D->element;
-        const double dx = D->GET_X() - el->x;
-        const double dy = D->GET_Y() - el->y;
-        const double a = el->kat * STOPNIE_NA_RADIANY;
-        T->x = std::cos(a) * dx - std::sin(a) * dy;
-        T->y = std::sin(a) * dx + std::cos(a) * dy;
-        T->element = D->element;
-      }
-      usun_punkt(D);
-    }
+bool tor_uklad::scal_z_celem() {
+  if (!punkt_docelowy || punkt_kursor < 0 || punkt_kursor >= pmax() || !para_do_scalenia(p[punkt_kursor], punkt_docelowy))
+    return false;
+  w_punkt* D = p[punkt_kursor];
+  w_punkt* T = punkt_docelowy;
+  if (D->GET_LIMAX() + T->GET_LIMAX() > 2) {
+    pokaz_komunikat(KOM_DWA_POLACZENIA_SCAL);
+    return false;
   }
+  const std::vector<w_linia*> linie = D->li;
+  for (w_linia* linia : linie) {
+    D->usun_linie(linia);
+    if (linia->p1 == D) linia->p1 = T;
+    if (linia->p2 == D) linia->p2 = T;
+    T->dodaj_linie(linia);
+  }
+  if (!T->element && D->element) {
+    // T takes the element-local position that keeps it where D was, rotation undone.
+    const w_element* el = D->element;
+    const double dx = D->GET_X() - el->x;
+    const double dy = D->GET_Y() - el->y;
+    const double a = el->kat * STOPNIE_NA_RADIANY;
+    T->x = std::cos(a) * dx - std::sin(a) * dy;
+    T->y = std::sin(a) * dx + std::cos(a) * dy;
+    T->element = D->element;
+  }
+  usun_punkt(D);
+  return true;
+}
+
+void tor_uklad::scal() {
+  scal_z_celem();
   przelicz_wszystko_dwa_razy();
+  punkt_kursor = -1;
+  punkt_docelowy = nullptr;
+}
+
+void tor_uklad::scal(std::span<const std::size_t> okolica) {
+  const bool w_ukladzie = std::all_of(okolica.begin(), okolica.end(), [&](std::size_t i) { return i < p.size(); });
+  if (scal_z_celem() || !w_ukladzie)
+    przelicz_wszystko_dwa_razy();
+  else
+    przelicz_okolice_dwa_razy(okolica);
   punkt_kursor = -1;
   punkt_docelowy = nullptr;
 }

@@ -171,6 +171,15 @@ void okno_glowne::odswiez() {
 
 void okno_glowne::po_edycji() {
   dok_.zmiana();
+  po_zatwierdzeniu();
+}
+
+void okno_glowne::po_edycji(const zakres_zmiany& zakres) {
+  dok_.zmiana(zakres);
+  po_zatwierdzeniu();
+}
+
+void okno_glowne::po_zatwierdzeniu() {
   mysz_->edycja().po_poleceniu(true);
   plan_->update();
 }
@@ -266,7 +275,7 @@ void okno_glowne::usun_zaznaczone() {
     return;
   }
   if (edytor_.tryb_edycji == TRYB_ZDARZENIA) {
-    if (mysz_->edycja().zdarzenia().usun_wybrane()) po_edycji();
+    if (const auto zakres = mysz_->edycja().zdarzenia().usun_wybrane()) po_edycji(*zakres);
     return;
   }
   const int punkty = dok_.tor.pmax(), linie = dok_.tor.lmax();

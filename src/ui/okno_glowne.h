@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/komunikaty.h"
+#include "io/rekordy_stanu.h"
 #include "ui/dialogi.h"
 #include "ui/menu_glowne.h"
 #include "ui/pliki_projektu.h"
@@ -79,6 +80,8 @@ class okno_glowne : public QMainWindow {
   void odswiez();
   // The document changed: mark it, the hover and the panels taken again, redraw.
   void po_edycji();
+  // The same for an edit of only the items `zakres` names.
+  void po_edycji(const zakres_zmiany& zakres);
   // The pictures changed: drawn again (their undo steps are kept by the pictures commands).
   void po_edycji_zdjec();
 
@@ -86,6 +89,7 @@ class okno_glowne : public QMainWindow {
   void closeEvent(QCloseEvent* zdarzenie) override;
 
  private:
+  void po_zatwierdzeniu();
   void polacz_menu();
   void pokaz_nazwe_szablonu();
   // The bottom-left panel of the edit mode: tracks, pictures or events.

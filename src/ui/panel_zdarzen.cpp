@@ -21,6 +21,7 @@
 #include "ui/okno_glowne.h"
 #include "ui/pola_liczbowe.h"
 #include "ui/widok_planu.h"
+#include "view/mysz_zdarzen.h"
 #include "view/stan_edytora.h"
 #include "view/widok.h"
 
@@ -91,10 +92,11 @@ zdarzenie* panel_zdarzen::edytowane() {
 void panel_zdarzen::zastosuj(const std::function<void(zdarzenie&)>& zmiana) {
   zdarzenie* z = edytowane();
   zmiana(*z);
+  const std::optional<adres_zdarzenia>& wybrane = okno_->edytor().zdarzenia.wybrane;
   if (z == &okno_->edytor().zdarzenia.nowe)
     pokaz();
   else
-    okno_->po_edycji();
+    okno_->po_edycji(wlasciciel_zdarzen(wybrane->na_linii, wybrane->nr));
 }
 
 void panel_zdarzen::zatwierdz_pola() {

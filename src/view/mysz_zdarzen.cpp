@@ -4,6 +4,12 @@
 #include "dokument/dokument.h"
 #include "view/stan_edytora.h"
 
+zakres_zmiany wlasciciel_zdarzen(bool na_linii, int nr) {
+  zakres_zmiany z;
+  (na_linii ? z.linie : z.punkty).push_back(static_cast<std::size_t>(nr));
+  return z;
+}
+
 void mysz_zdarzen::powiadom() {
   if (zmiana) zmiana();
 }
@@ -42,7 +48,7 @@ bool mysz_zdarzen::pusc() {
   const bool krok = przesunieto_;
   trzyma_ = false;
   przesunieto_ = false;
-  if (krok) dok_.zmiana();
+  if (krok) dok_.zmiana(wlasciciel_zdarzen(stan_.zdarzenia.wybrane->na_linii, stan_.zdarzenia.wybrane->nr));
   return krok;
 }
 
@@ -57,19 +63,19 @@ bool mysz_zdarzen::dodaj(double x, double y, double r) {
   z.pozycja = m->pozycja;
   lista_wlasciciela(dok_.tor, m->na_linii, m->nr)->dodaj(z);
   stan_.zdarzenia.wybrane.reset();
-  dok_.zmiana();
+  dok_.zmiana(wlasciciel_zdarzen(m->na_linii, m->nr));
   return true;
 }
 
-bool mysz_zdarzen::usun_wybrane() {
-  if (!stan_.zdarzenia.wybrane) return false;
+std::optional<zakres_zmiany> mysz_zdarzen::usun_wybrane() {
+  if (!stan_.zdarzenia.wybrane) return std::nullopt;
   const adres_zdarzenia a = *stan_.zdarzenia.wybrane;
   stan_.zdarzenia.wybrane.reset();
   trzyma_ = false;
   lista_zdarzen* lista = lista_wlasciciela(dok_.tor, a.na_linii, a.nr);
-  if (!lista || !lista->nr(a.indeks)) return false;
+  if (!lista || !lista->nr(a.indeks)) return std::nullopt;
   lista->usun(a.indeks);
-  return true;
+  return wlasciciel_zdarzen(a.na_linii, a.nr);
 }
 
 void mysz_zdarzen::po_poleceniu() {

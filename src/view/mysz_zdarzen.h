@@ -1,9 +1,15 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+
+#include "io/rekordy_stanu.h"
 
 class dokument;
 struct stan_edytora;
+
+// An edit of the events of one point or line changes that item's record alone.
+zakres_zmiany wlasciciel_zdarzen(bool na_linii, int nr);
 
 // The plan's mouse in events mode, in plan metres: the hovered event, a left click that selects
 // the nearest event, a left drag that moves it along its own point or line, a right click that
@@ -32,8 +38,8 @@ class mysz_zdarzen {
   // a new one) at the nearest place of the track within r; off the track a message, no event.
   // The selection is cleared, so the panel shows what the next click puts down.
   bool dodaj(double x, double y, double r);
-  // Delete: the selected event goes; whether one did (the caller makes it an edit).
-  bool usun_wybrane();
+  // Delete: the selected event goes; what changed when one did (the caller makes it an edit).
+  std::optional<zakres_zmiany> usun_wybrane();
   // After a command or an edit: an address that leads to no event any more is forgotten; the
   // panel is told.
   void po_poleceniu();

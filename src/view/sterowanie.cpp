@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dokument/dokument.h"
+#include "dokument/zakres_przesuniecia.h"
 #include "app/komunikaty.h"
 #include "view/stan_edytora.h"
 
@@ -65,6 +66,7 @@ bool sterowanie::wskaz_pod_kursorem() {
 }
 
 void sterowanie::po_poleceniu(bool po_edycji) {
+  if (po_edycji) zakres_ruchu_.reset();
   if (po_edycji && stan_.mysz.lewy_wcisniety) {
     przeciaganie_przerwane_ = true;
     dok_.tor.punkt_docelowy = nullptr;
@@ -123,13 +125,20 @@ bool sterowanie::puszczenie_lewego() {
     if (zmiana) po_poleceniu();
     return true;
   }
+  // A command during the drag may have renumbered the points: the scope taken at the press
+  // holds only for a drag that went on to its release.
+  const std::optional<zakres_zmiany> zakres = przeciaganie_przerwane_ ? std::nullopt : std::move(zakres_ruchu_);
+  zakres_ruchu_.reset();
   if (tryb_sieci()) {
     tor_uklad& u = dok_.tor;
     if (przeciaganie_przerwane_) {
       u.punkt_docelowy = nullptr;
     } else {
       const int punkty = u.pmax();
-      u.scal();
+      if (zakres)
+        u.scal(zakres->punkty);
+      else
+        u.scal();
       zmiana = zmiana || u.pmax() != punkty;
     }
   } else if (zdjecia_) {
@@ -138,7 +147,11 @@ bool sterowanie::puszczenie_lewego() {
   przesunieto_ = false;
   przeciaganie_przerwane_ = false;
   if (zmiana) {
-    dok_.zmiana();
+    // A merge at the release changes the number of points: the whole layout is recorded then.
+    if (zakres && tryb_sieci())
+      dok_.zmiana(*zakres);
+    else
+      dok_.zmiana();
     po_poleceniu();
   } else {
     dok_.odswiez();
@@ -200,6 +213,7 @@ bool sterowanie::nacisniecie(przycisk_myszy p, const zdarzenie_myszy& z) {
       m.lewy_wcisniety = true;
       przesunieto_ = false;
       przeciaganie_przerwane_ = false;
+      zakres_ruchu_.reset();
       if (m.czeka_rownolegle && stan_.tryb_edycji == TRYB_TORY) {
         m.czeka_rownolegle = false;
         m.lewy_wcisniety = false;
@@ -210,6 +224,7 @@ bool sterowanie::nacisniecie(przycisk_myszy p, const zdarzenie_myszy& z) {
       }
       if (tryb_sieci()) {
         u.wskaz(m.plan_x(w), m.plan_y(w), promien_wskazania(), true, m.shift);
+        zakres_ruchu_ = zakres_przesuniecia(u);
         dok_.odswiez();
       } else if (zdjecia_) {
         zdjecia_->chwyc(m.surowe_x - w.przes_x, m.surowe_y - w.przes_y);
@@ -238,6 +253,7 @@ bool sterowanie::nacisniecie(przycisk_myszy p, const zdarzenie_myszy& z) {
       if (!m.obrot_aktywny) {
         m.obrot_aktywny = true;
         obrocono_ = false;
+        zakres_ruchu_ = zakres_przesuniecia(u);
         m.os_obrotu_x = m.plan_x(w);
         m.os_obrotu_y = m.plan_y(w);
       }
@@ -285,7 +301,10 @@ bool sterowanie::zwolnienie(przycisk_myszy p, const zdarzenie_myszy& z) {
       }
       if (obrocono_) {
         obrocono_ = false;
-        dok_.zmiana();
+        if (zakres_ruchu_)
+          dok_.zmiana(*zakres_ruchu_);
+        else
+          dok_.zmiana();
         po_poleceniu();
       }
       return true;

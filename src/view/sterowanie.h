@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "view/mysz_zdarzen.h"
 
@@ -74,5 +75,7 @@ class sterowanie {
   mysz_zdarzen zdarzenia_;
   bool przesunieto_ = false;        // the left drag moved the selection
   bool obrocono_ = false;           // the right drag turned the selection
+  // What the drag or the turn of the selection can change, taken at its press in track mode.
+  std::optional<zakres_zmiany> zakres_ruchu_;
   bool przeciaganie_przerwane_ = false;
 };
