@@ -227,6 +227,16 @@ int lista_obrazkow::klatki_do_zmiany() const {
   return licznik_migania_ == 0 ? 1 : CYKL_MIGANIA - licznik_migania_ + 1;
 }
 
+bool lista_obrazkow::widac_w(const prostokat_planu& p) const {
+  return std::any_of(obrazki_.begin(), obrazki_.end(), [&p](const obrazek& o) {
+    if (!o.widoczny) return false;
+    const double sx = (o.x1 + o.x2) / 2, sy = (o.y1 + o.y2) / 2;
+    double px = std::abs(o.x2 - o.x1) / 2, py = std::abs(o.y2 - o.y1) / 2;
+    if (o.rotacja != 0) px = py = std::hypot(px, py);
+    return sx + px >= p.x1 && sx - px <= p.x2 && sy + py >= p.y1 && sy - py <= p.y2;
+  });
+}
+
 void lista_obrazkow::rysuj(malarz& m) {
   if (ukryte_przez_miganie()) return;
   for (std::size_t i = 0; i < obrazki_.size(); ++i) {

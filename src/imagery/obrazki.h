@@ -117,6 +117,9 @@ class lista_obrazkow {
   // Steps of the counter until the pictures appear or disappear.
   int klatki_do_zmiany() const;
   bool ukryte_przez_miganie() const { return miganie_ && licznik_migania_ > 0 && licznik_migania_ < POCZATEK_WIDOCZNOSCI; }
+  // A visible picture reaches into the rectangle (a rotated one by the circle round it): only
+  // then does blinking change what the view shows.
+  bool widac_w(const prostokat_planu& p) const;
 
   // The pictures (with the lazy texture loads). Blending is the painter's.
   void rysuj(malarz& m);

@@ -55,12 +55,13 @@ obrazy_planu::obrazy_planu(widok_planu& plan, stan_edytora& edytor, const std::s
       ustawienia);
   satki_->ustaw_poczatek(4780, 6192);
 
-  // A frame only where the pictures appear or disappear.
+  // A frame only where the pictures appear or disappear, and only when the view shows them.
   miganie_.setSingleShot(true);
   miganie_.setTimerType(Qt::PreciseTimer);
   connect(&miganie_, &QTimer::timeout, this, [this] {
     zdjecia_->krok_migania(zdjecia_->klatki_do_zmiany());
-    plan_.update();
+    const bool zdjecia_rysowane = edytor_.pokaz_zdjecia || edytor_.tryb_edycji == TRYB_ZDJECIA;
+    if (zdjecia_rysowane && zdjecia_->widac_w(widoczny_prostokat(edytor_.kamera))) plan_.update();
     nastepna_zmiana_migania();
   });
   dociaganie_.setSingleShot(true);

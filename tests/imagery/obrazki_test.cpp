@@ -298,6 +298,29 @@ TEST(Obrazki, MiganieCzternascieUkrytychSzesnascieWidocznych) {
   EXPECT_EQ(cykl(), std::string(60, '#'));
 }
 
+// Blinking needs a frame only when a shown picture reaches into the view: by its rectangle, a
+// turned one by the circle round it, a hidden one never.
+TEST(Obrazki, WidacWProstokacie) {
+  tekstury_testowe t;
+  lista_obrazkow lista(t.uslugi());
+  EXPECT_FALSE(lista.widac_w({-100, -100, 100, 100}));
+  lista.zastap(z_jednym(10, 0, 0, 2));  // mirrored in x
+  EXPECT_TRUE(lista.widac_w({9.5, 1, 12, 3}));
+  EXPECT_FALSE(lista.widac_w({10.5, 0, 12, 2}));
+  EXPECT_FALSE(lista.widac_w({-2, 0, -0.5, 2}));
+  EXPECT_FALSE(lista.widac_w({0, 2.5, 10, 4}));
+  EXPECT_FALSE(lista.widac_w({0, -4, 10, -0.5}));
+  // Turned a quarter about (5, 1) it stands from y = -4 to 6.
+  std::vector<obrazek> obrocony = z_jednym(0, 0, 10, 2);
+  obrocony[0].rotacja = 90;
+  lista.zastap(obrocony);
+  EXPECT_TRUE(lista.widac_w({4, 4, 6, 5}));
+  EXPECT_FALSE(lista.widac_w({4, 7, 6, 8}));
+  obrocony[0].widoczny = false;
+  lista.zastap(obrocony);
+  EXPECT_FALSE(lista.widac_w({0, 0, 10, 2}));
+}
+
 TEST(Obrazki, RysowanieZLeniwaTeksturaObrotemIZamiana) {
   tekstury_testowe t;
   lista_obrazkow lista(t.uslugi());

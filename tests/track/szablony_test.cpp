@@ -168,6 +168,30 @@ TEST_F(BibliotekaSzablonow, LukOdgalezieniaZaczynaSieNaZwrotnicyPodKatemRozjazdu
   }
 }
 
+// Seen from the trunk, a left turnout's diverging track leaves to +y and a right one's to -y
+// (a double turnout's first switch point), and the straight track runs on y = 0 along +x.
+TEST_F(BibliotekaSzablonow, OdgalezienieNaStroneRekiProstyWzdluzX) {
+  for (const szablon& sz : uklad.szablony) {
+    SCOPED_TRACE(sz.nazwa);
+    const bool lewy = sz.nazwa.find(" lew") != std::string::npos;
+    ASSERT_NE(lewy, sz.nazwa.find(" praw") != std::string::npos);
+    const w_punkt* zwrotnica = sz.punkty[0].get();
+    int odgalezienia = 0;
+    for (int k = 0; k < zwrotnica->GET_LIMAX(); ++k) {
+      const w_punkt* luk = zwrotnica->li[k]->drugi_koniec(zwrotnica);
+      if (luk->GET_LIMAX() != 2) continue;
+      ++odgalezienia;
+      const w_punkt* dalej = luk->li[luk->li[0]->drugi_koniec(luk) == zwrotnica ? 1 : 0]->drugi_koniec(luk);
+      EXPECT_GT(lewy ? dalej->y : -dalej->y, 0.5) << "towards the " << (lewy ? "left" : "right");
+    }
+    EXPECT_EQ(odgalezienia, 1);
+    double koniec_prostego = 0;
+    for (const auto& t : sz.punkty)
+      if (t->GET_LIMAX() == 1 && t->y == 0) koniec_prostego = std::max(koniec_prostego, t->x);
+    EXPECT_GT(koniec_prostego, zwrotnica->x + 5);
+  }
+}
+
 TEST_F(BibliotekaSzablonow, WstawionySzablonPrzechodziTestGeometrii) {
   for (int i = 0; i < uklad.szab_max(); ++i) {
     SCOPED_TRACE(uklad.szablony[i].nazwa);

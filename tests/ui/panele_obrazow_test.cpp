@@ -104,7 +104,7 @@ TEST(PanelZdjec, MiganieTylkoGdyZaznaczone) {
 }
 
 // Blinking draws a frame only where the pictures appear or disappear: a cycle of half a second
-// is two frames, not a frame every few milliseconds.
+// is two frames, not a frame every few milliseconds; and none while the view does not show them.
 TEST(PanelZdjec, MiganieRysujeTylkoPrzyZmianie) {
   okno_obrazow t;
   t.jeden_obrazek(0, 0, 40, 30);
@@ -113,9 +113,37 @@ TEST(PanelZdjec, MiganieRysujeTylkoPrzyZmianie) {
   QObject::connect(t.okno.plan(), &widok_planu::narysowano, [&klatki] { ++klatki; });
   t.okno.zdjec()->migajacy->setChecked(true);
   QTest::qWait(1000);
-  t.okno.zdjec()->migajacy->setChecked(false);
   EXPECT_GE(klatki, 1);
   EXPECT_LE(klatki, 6);
+
+  // With the picture out of view, the pictures not shown, or the picture hidden, blinking
+  // changes nothing on screen: no frames.
+  t.edytor.kamera.przes_x = -1000;
+  t.okno.plan()->update();
+  QTest::qWait(50);
+  klatki = 0;
+  QTest::qWait(700);
+  EXPECT_EQ(klatki, 0) << "out of view";
+  t.edytor.kamera.przes_x = -20;
+  QCheckBox* zdjecia_mapki = t.kontrolka<QCheckBox>("zdjecia_mapki");
+  ASSERT_NE(zdjecia_mapki, nullptr);
+  zdjecia_mapki->setChecked(false);
+  QTest::qWait(50);
+  klatki = 0;
+  QTest::qWait(700);
+  EXPECT_EQ(klatki, 0) << "pictures not shown";
+  zdjecia_mapki->setChecked(true);
+  t.obrazy().z_kontekstem([&] {
+    std::vector<obrazek> ukryty = t.obrazy().zdjecia().opis();
+    ukryty[0].widoczny = false;
+    t.obrazy().zdjecia().zastap(std::move(ukryty));
+  });
+  t.okno.plan()->update();
+  QTest::qWait(50);
+  klatki = 0;
+  QTest::qWait(700);
+  EXPECT_EQ(klatki, 0) << "hidden";
+  t.okno.zdjec()->migajacy->setChecked(false);
 }
 
 // Cancelled dialogs are told apart from chosen files: message 8, the log line, nothing used.
