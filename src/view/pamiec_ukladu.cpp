@@ -136,6 +136,7 @@ void pamiec_ukladu::aktualizuj(bool aktywny) {
 void pamiec_ukladu::zbierz(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno, int glebia) {
   partie_.zacznij(ekran, piksel, glebia);
   widoczne_.clear();
+  ++zebrania_;
   // Normalised device units per pixel of the recorded sizes.
   const double px_x = 2 * piksel / std::max(okno[2], 1);
   const double px_y = 2 * piksel / std::max(okno[3], 1);
@@ -183,10 +184,12 @@ bool pamiec_ukladu::popraw(const przeksztalcenie& ekran, double piksel, const st
   if (pole * 4 > static_cast<long long>(w) * h) return false;
 
   obraz_.wejdz();
+  GLint glebia = 0;
+  glGetIntegerv(GL_DEPTH_BITS, &glebia);
   bool wierny = true;
   for (const auto& p : plamy) {
     const prostokat r{2.0 * p[0] / w - 1, 2.0 * p[1] / h - 1, 2.0 * p[2] / w - 1, 2.0 * p[3] / h - 1};
-    latki_.zacznij(ekran, piksel, 24);
+    latki_.zacznij(ekran, piksel, glebia);
     for (const auto* kawalki : {&punkty_, &linie_})
       for (const kawalek& k : *kawalki) {
         bool caly = false;

@@ -33,6 +33,8 @@ class pamiec_ukladu {
 
   // Runs recorded so far: what the changes since the first frame cost.
   std::uint64_t nagrania() const { return nagrania_; }
+  // Times the whole view was gathered: what the frames cost besides laying the picture over.
+  std::uint64_t zebrania() const { return zebrania_; }
 
   // Items per run.
   static constexpr int ROZMIAR_KAWALKA = 256;
@@ -86,6 +88,7 @@ class pamiec_ukladu {
   opcje opcje_{};
   bool nagrano_ = true;
   std::uint64_t nagrania_ = 0;
+  std::uint64_t zebrania_ = 0;
   std::vector<std::uint64_t> odciski_;
   // The extents, before and after, of the items recorded again since the last frame.
   std::vector<obrys> zmienione_;
