@@ -18,6 +18,7 @@
 #include "dokument/dokument.h"
 #include "imagery/tekstura.h"
 #include "siec_miejska.h"
+#include "track/zdarzenie.h"
 #include "ui/uruchomienie.h"
 #include "ui/widok_planu.h"
 #include "view/klatka_gl.h"
@@ -130,9 +131,19 @@ int main(int argc, char** argv) {
   std::printf("widok edycji: skala %.5f, %d punktów w widoku\n", edytor.kamera.skala, punkty_w_widoku(t, edytor.kamera));
   pojedyncza("pierwsza klatka (nagranie)", plan.klatka());
   wiersz("widok edycji (~2000 punktów)", seria(plan, n), 16);
-  dok.tor.punkt_kursor = t.pmax() / 2;
-  dok.odswiez();
-  pojedyncza("klatka po najechaniu na punkt", plan.klatka());
+  wiersz("widok edycji po najechaniu", seria(plan, n, [&](int i) {
+           dok.tor.punkt_kursor = t.pmax() / 2 + i % 2;
+           dok.odswiez();
+         }), 16);
+  // An event added each frame on a line at the view's centre, as the editor adds one.
+  int linia = 0;
+  while (linia + 1 < t.lmax() && t.l[linia]->p1 != srodek && t.l[linia]->p2 != srodek) ++linia;
+  wiersz("widok edycji po dodaniu zdarzenia", seria(plan, n, [&](int i) {
+           zdarzenie z;
+           z.pozycja = 0.1 + 0.8 * i / n;
+           dok.tor.l[linia]->zdarzenia.dodaj(z);
+           dok.zmiana();
+         }), 16);
   edytor.kamera.przes_x += 3 / edytor.kamera.skala * 0.01;
   pojedyncza("klatka po przesunięciu widoku", plan.klatka());
   // A drag across the plan: a new view every frame.
