@@ -210,11 +210,26 @@ TEST_F(PamiecObrazu, ZachowanyObrazPoprawianyWMiejscuZmiany) {
     dok.odswiez();
     porownaj(m, pamiec, co);
   }
-  // A point moved far: its old place is drawn again without it.
-  t.p[333]->SET_X(t.p[333]->GET_X() + 120);
+  // A point moved: its old place is drawn again without it. Then every point selected and
+  // deselected: too much to patch, the view is gathered again.
+  t.p[333]->SET_X(t.p[333]->GET_X() + 25);
   t.przelicz_wszystko();
   dok.zmiana();
   porownaj(m, pamiec, "punkt przeniesiony");
+  for (bool zaznacz : {true, false}) {
+    for (w_punkt* p : t.p) p->ZAZNACZ(zaznacz);
+    dok.odswiez();
+    porownaj(m, pamiec, zaznacz ? "zaznaczone wszystko" : "odznaczone wszystko");
+  }
+
+  // A view with nothing of the layout in it, kept, and a point placed there.
+  edytor.kamera.przes_x = 900;
+  edytor.kamera.przes_y = 900;
+  porownaj(m, pamiec, "pusty widok");
+  porownaj(m, pamiec, "pusty widok zachowany");
+  t.dodaj_do_p(t.utworz_punkt(-900, -900, 0));
+  dok.zmiana();
+  porownaj(m, pamiec, "punkt w pustym widoku");
 }
 
 // A hover over a kept view mends the picture in place, without gathering the view again; a
