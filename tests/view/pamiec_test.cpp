@@ -230,6 +230,10 @@ TEST_F(PamiecObrazu, ZachowanyObrazPoprawianyWMiejscuZmiany) {
   t.dodaj_do_p(t.utworz_punkt(-900, -900, 0));
   dok.zmiana();
   porownaj(m, pamiec, "punkt w pustym widoku");
+  // Moved alone, with nothing drawn again where it was but the patch there.
+  t.p.back()->SET_X(-880);
+  dok.zmiana();
+  porownaj(m, pamiec, "samotny punkt przeniesiony");
 }
 
 // A hover over a kept view mends the picture in place, without gathering the view again; a
