@@ -195,10 +195,7 @@ bool pamiec_ukladu::popraw(const przeksztalcenie& ekran, double piksel, const st
         bool caly = false;
         if (!widoczny(k.zasieg, ekran, px_x, px_y, r, caly)) continue;
         for (const element& e : k.elementy)
-          if (widoczny(e.zasieg, ekran, px_x, px_y, r, caly)) {
-            k.zapis.odtworz(latki_, e.od, e.do_);
-            obraz_pusty_ = false;
-          }
+          if (widoczny(e.zasieg, ekran, px_x, px_y, r, caly)) k.zapis.odtworz(latki_, e.od, e.do_);
       }
     if (!(wierny = latki_.wierny())) break;
     obraz_.wyczysc({p[0], p[1], p[2] - p[0], p[3] - p[1]});
@@ -245,16 +242,16 @@ void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja) {
   // once it stays a second frame, or at once when it is large: laying it over costs a little,
   // drawing a large view again a lot.
   const bool duzy = partie_.prymitywy() > DUZY_WIDOK;
-  if (!w_obrazie_ && (ten_widok || duzy) && partie_.wierny() && obraz_.przygotuj(okno[2], okno[3])) {
+  if (!w_obrazie_ && (ten_widok || duzy) && !widoczne_.empty() && partie_.wierny() &&
+      obraz_.przygotuj(okno[2], okno[3])) {
     obraz_.wejdz();
     obraz_.wyczysc();
     partie_.rysuj();
     obraz_.wyjdz();
     w_obrazie_ = true;
-    obraz_pusty_ = widoczne_.empty();
   }
   if (w_obrazie_) {
-    if (!obraz_pusty_) obraz_.naloz();
+    obraz_.naloz();
   } else if (partie_.wierny()) {
     partie_.rysuj();
   } else {

@@ -15,8 +15,9 @@ class malarz_gl;
 // consecutive indices (points first, as the layout draws them); a run's drawing calls are
 // recorded once and recorded again only when the fingerprint of what they read changed
 // (a hover, a selection, an edit, a display option). The items whose recorded extent meets the
-// view are gathered into a few vertex arrays and drawn into a picture kept off screen, which
-// each frame lays over the plan. When the view stays and a few items change, only the pixels
+// view are gathered into a few vertex arrays. While the view moves they are drawn straight;
+// once it stays a second frame (a large view at once) they are drawn into a picture kept off
+// screen, which the next frames lay over the plan. When a few items change, only the pixels
 // around their old and new extents are drawn again in the kept picture, from the items that
 // reach there; a new view, a display option or a larger change gathers the view again. The
 // picture is the one rysuj_uklad draws, pixel for pixel.
@@ -38,10 +39,11 @@ class pamiec_ukladu {
 
   // Items per run.
   static constexpr int ROZMIAR_KAWALKA = 256;
+
+ private:
   // Primitives of a view kept off screen from its first frame.
   static constexpr std::size_t DUZY_WIDOK = 100000;
 
- private:
   struct element {
     zapis_rysunku::polozenie od, do_;
     obrys zasieg;
@@ -101,10 +103,8 @@ class pamiec_ukladu {
   int glebia_ = -1;
   zbieracz_partii partie_;
   std::vector<odcinek> widoczne_;
-  // The view drawn off screen, when GL can keep it and the arrays are faithful.
+  // The view drawn off screen, when GL can keep it, the arrays are faithful and hold something.
   zachowany_obraz obraz_;
   bool w_obrazie_ = false;
-  // Nothing of the layout in the view: nothing to lay over.
-  bool obraz_pusty_ = true;
   zbieracz_partii latki_;
 };
