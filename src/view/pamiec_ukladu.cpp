@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/stan.h"
 #include "track/tor.h"
@@ -11,26 +12,48 @@
 
 namespace {
 
-// Whether an extent meets the view, and whether it lies wholly inside (`caly`). Widened by its
-// half point or line size and one pixel: GL discards wide points and lines outside the view,
-// but a driver with a guard band draws what of them reaches in.
-bool widoczny(const obrys& o, const przeksztalcenie& ekran, double px_x, double px_y, bool& caly) {
-  if (o.pusty()) return false;
-  double x1 = 1e300, y1 = 1e300, x2 = -1e300, y2 = -1e300;
+// An extent on the screen, in normalised device units: x1, y1, x2, y2.
+using prostokat = std::array<double, 4>;
+
+// Widened by its half point or line size and one pixel: GL discards wide points and lines
+// outside the view, but a driver with a guard band draws what of them reaches in.
+prostokat na_ekranie(const obrys& o, const przeksztalcenie& ekran, double px_x, double px_y) {
+  prostokat p{1e300, 1e300, -1e300, -1e300};
   for (double x : {o.x1, o.x2})
     for (double y : {o.y1, o.y2}) {
       double ex, ey;
       ekran.zastosuj(x, y, ex, ey);
-      x1 = std::min(x1, ex);
-      x2 = std::max(x2, ex);
-      y1 = std::min(y1, ey);
-      y2 = std::max(y2, ey);
+      p[0] = std::min(p[0], ex);
+      p[2] = std::max(p[2], ex);
+      p[1] = std::min(p[1], ey);
+      p[3] = std::max(p[3], ey);
     }
   const double dx = (o.piksele + 1) * px_x;
   const double dy = (o.piksele + 1) * px_y;
-  x1 -= dx, x2 += dx, y1 -= dy, y2 += dy;
-  caly = x1 >= -1 && x2 <= 1 && y1 >= -1 && y2 <= 1;
-  return x2 >= -1 && x1 <= 1 && y2 >= -1 && y1 <= 1;
+  return {p[0] - dx, p[1] - dy, p[2] + dx, p[3] + dy};
+}
+
+const prostokat CALY_EKRAN{-1, -1, 1, 1};
+
+// Whether an extent meets the rectangle `r`, and whether it lies wholly inside (`caly`).
+bool widoczny(const obrys& o, const przeksztalcenie& ekran, double px_x, double px_y, const prostokat& r, bool& caly) {
+  if (o.pusty()) return false;
+  const prostokat p = na_ekranie(o, ekran, px_x, px_y);
+  caly = p[0] >= r[0] && p[2] <= r[2] && p[1] >= r[1] && p[3] <= r[3];
+  return p[2] >= r[0] && p[0] <= r[2] && p[3] >= r[1] && p[1] <= r[3];
+}
+
+// Pixels x1, y1, x2, y2 (from the bottom left, x2 and y2 past the last) of a screen rectangle,
+// one more on every side for the rounding, within a viewport of w by h.
+std::array<int, 4> piksele(const prostokat& p, int w, int h) {
+  auto kolumna = [w](double x, double zaokraglij(double), int o) {
+    return std::clamp(static_cast<int>(zaokraglij((x + 1) / 2 * w)) + o, 0, w);
+  };
+  auto wiersz = [h](double y, double zaokraglij(double), int o) {
+    return std::clamp(static_cast<int>(zaokraglij((y + 1) / 2 * h)) + o, 0, h);
+  };
+  return {kolumna(p[0], std::floor, -1), wiersz(p[1], std::floor, -1), kolumna(p[2], std::ceil, 1),
+          wiersz(p[3], std::ceil, 1)};
 }
 
 }  // namespace
@@ -51,14 +74,18 @@ void pamiec_ukladu::dopasuj(std::vector<kawalek>& kawalki, int ile, bool linie) 
   }
 }
 
-std::uint64_t pamiec_ukladu::odcisk(const kawalek& k, bool aktywny) const {
+std::uint64_t pamiec_ukladu::odcisk(const kawalek& k, bool aktywny) {
   odcisk_rysunku o;
   o.dodaj(k.ile);
+  odciski_.clear();
   for (int i = k.pierwszy; i < k.pierwszy + k.ile; ++i) {
+    odcisk_rysunku e;
     if (k.linie)
-      o.linia(*uklad_.l[i], uklad_.flagi_linii(i, aktywny), tor_);
+      e.linia(*uklad_.l[i], uklad_.flagi_linii(i, aktywny), tor_);
     else
-      o.punkt(*uklad_.p[i], uklad_.flagi_punktu(i, aktywny), tor_);
+      e.punkt(*uklad_.p[i], uklad_.flagi_punktu(i, aktywny), tor_);
+    odciski_.push_back(e.wartosc());
+    o.dodaj(e.wartosc());
   }
   return o.wartosc();
 }
@@ -76,6 +103,7 @@ void pamiec_ukladu::nagraj(kawalek& k, bool aktywny) {
       uklad_.p[i]->rysuj(k.zapis, uklad_.flagi_punktu(i, aktywny), uklad_.kolorystyka);
     e.do_ = k.zapis.koniec();
     e.zasieg = k.zapis.zabierz_obrys();
+    e.odcisk = odciski_[static_cast<std::size_t>(i - k.pierwszy)];
     k.zasieg.dodaj(e.zasieg);
     k.elementy.push_back(e);
   }
@@ -88,9 +116,19 @@ void pamiec_ukladu::aktualizuj(bool aktywny) {
     for (kawalek& k : *kawalki) {
       const std::uint64_t o = odcisk(k, aktywny);
       if (o == k.odcisk && !k.elementy.empty()) continue;
+      // Where the picture changes: each changed item's old and new extent, every item's when
+      // items come or go. Past a few runs' worth the view is gathered whole anyway.
+      const bool te_same = k.elementy.size() == odciski_.size();
+      zmienione_elementy_.clear();
+      for (std::size_t i = 0; i < odciski_.size(); ++i)
+        if (!te_same || k.elementy[i].odcisk != odciski_[i]) zmienione_elementy_.push_back(i);
+      for (std::size_t i = 0; i < k.elementy.size(); ++i)
+        if (!te_same || k.elementy[i].odcisk != odciski_[i]) zmienione_.push_back(k.elementy[i].zasieg);
       nagraj(k, aktywny);
+      for (std::size_t i : zmienione_elementy_) zmienione_.push_back(k.elementy[i].zasieg);
+      if (zmienione_.size() > 8 * ROZMIAR_KAWALKA) nagrano_ = true;
+      if (nagrano_) zmienione_.clear();
       k.odcisk = o;
-      nagrano_ = true;
       ++nagrania_;
     }
 }
@@ -98,21 +136,73 @@ void pamiec_ukladu::aktualizuj(bool aktywny) {
 void pamiec_ukladu::zbierz(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno, int glebia) {
   partie_.zacznij(ekran, piksel, glebia);
   widoczne_.clear();
+  ++zebrania_;
   // Normalised device units per pixel of the recorded sizes.
   const double px_x = 2 * piksel / std::max(okno[2], 1);
   const double px_y = 2 * piksel / std::max(okno[3], 1);
   for (const auto* kawalki : {&punkty_, &linie_})
     for (const kawalek& k : *kawalki) {
       bool caly = false;
-      if (!widoczny(k.zasieg, ekran, px_x, px_y, caly)) continue;
+      if (!widoczny(k.zasieg, ekran, px_x, px_y, CALY_EKRAN, caly)) continue;
       if (caly) {
         widoczne_.push_back({&k, k.elementy.front().od, k.elementy.back().do_});
       } else {
         for (const element& e : k.elementy)
-          if (widoczny(e.zasieg, ekran, px_x, px_y, caly)) widoczne_.push_back({&k, e.od, e.do_});
+          if (widoczny(e.zasieg, ekran, px_x, px_y, CALY_EKRAN, caly)) widoczne_.push_back({&k, e.od, e.do_});
       }
     }
   for (const odcinek& o : widoczne_) o.k->zapis.odtworz(partie_, o.od, o.do_);
+}
+
+bool pamiec_ukladu::popraw(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno) {
+  const int w = okno[2], h = okno[3];
+  const double px_x = 2 * piksel / std::max(w, 1);
+  const double px_y = 2 * piksel / std::max(h, 1);
+  std::vector<std::array<int, 4>> plamy;
+  for (const obrys& o : zmienione_) {
+    if (o.pusty()) continue;
+    const std::array<int, 4> p = piksele(na_ekranie(o, ekran, px_x, px_y), w, h);
+    if (p[0] < p[2] && p[1] < p[3]) plamy.push_back(p);
+  }
+  // Overlapping patches become one, so that no pixel is drawn twice.
+  for (bool scalono = true; scalono;) {
+    scalono = false;
+    for (std::size_t i = 0; i < plamy.size() && !scalono; ++i)
+      for (std::size_t j = i + 1; j < plamy.size() && !scalono; ++j) {
+        std::array<int, 4>& a = plamy[i];
+        const std::array<int, 4>& b = plamy[j];
+        if (a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3]) {
+          a = {std::min(a[0], b[0]), std::min(a[1], b[1]), std::max(a[2], b[2]), std::max(a[3], b[3])};
+          plamy.erase(plamy.begin() + static_cast<std::ptrdiff_t>(j));
+          scalono = true;
+        }
+      }
+  }
+  // Past a quarter of the view, gathering it whole costs no more.
+  long long pole = 0;
+  for (const auto& p : plamy) pole += static_cast<long long>(p[2] - p[0]) * (p[3] - p[1]);
+  if (pole * 4 > static_cast<long long>(w) * h) return false;
+
+  obraz_.wejdz();
+  GLint glebia = 0;
+  glGetIntegerv(GL_DEPTH_BITS, &glebia);
+  bool wierny = true;
+  for (const auto& p : plamy) {
+    const prostokat r{2.0 * p[0] / w - 1, 2.0 * p[1] / h - 1, 2.0 * p[2] / w - 1, 2.0 * p[3] / h - 1};
+    latki_.zacznij(ekran, piksel, glebia);
+    for (const auto* kawalki : {&punkty_, &linie_})
+      for (const kawalek& k : *kawalki) {
+        bool caly = false;
+        if (!widoczny(k.zasieg, ekran, px_x, px_y, r, caly)) continue;
+        for (const element& e : k.elementy)
+          if (widoczny(e.zasieg, ekran, px_x, px_y, r, caly)) k.zapis.odtworz(latki_, e.od, e.do_);
+      }
+    if (!(wierny = latki_.wierny())) break;
+    obraz_.wyczysc({p[0], p[1], p[2] - p[0], p[3] - p[1]});
+    latki_.rysuj();
+  }
+  obraz_.wyjdz();
+  return wierny;
 }
 
 void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja) {
@@ -120,6 +210,7 @@ void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja) {
   if (teraz != opcje_) {
     opcje_ = teraz;
     znana_wersja_ = false;
+    nagrano_ = true;
     for (auto* kawalki : {&punkty_, &linie_})
       for (kawalek& k : *kawalki) k.elementy.clear();
   }
@@ -134,19 +225,45 @@ void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja) {
   GLint glebia = 0;
   glGetIntegerv(GL_DEPTH_BITS, &glebia);
   const przeksztalcenie& ekran = m.macierz();
-  if (nagrano_ || !(ekran == ekran_) || m.piksel() != piksel_ || okno != okno_ || glebia != glebia_) {
+  const bool ten_widok = ekran == ekran_ && m.piksel() == piksel_ && okno == okno_ && glebia == glebia_;
+  if (!nagrano_ && ten_widok && !zmienione_.empty() && w_obrazie_) w_obrazie_ = popraw(ekran, m.piksel(), okno);
+  if (nagrano_ || !ten_widok || (!zmienione_.empty() && !w_obrazie_)) {
     zbierz(ekran, m.piksel(), okno, glebia);
     ekran_ = ekran;
     piksel_ = m.piksel();
     okno_ = okno;
     glebia_ = glebia;
     nagrano_ = false;
+    w_obrazie_ = false;
   }
+  zmienione_.clear();
 
-  if (partie_.wierny()) {
+  // The view is kept off screen, and the frames after it lay it over and a hover mends it there,
+  // once it stays a second frame, or at once when it is large: laying it over costs a little,
+  // drawing a large view again a lot.
+  const bool duzy = partie_.prymitywy() > DUZY_WIDOK;
+  if (!w_obrazie_ && (ten_widok || duzy) && !widoczne_.empty() && partie_.wierny() &&
+      obraz_.przygotuj(okno[2], okno[3])) {
+    obraz_.wejdz();
+    obraz_.wyczysc();
+    partie_.rysuj();
+    obraz_.wyjdz();
+    w_obrazie_ = true;
+  }
+  if (w_obrazie_) {
+    obraz_.naloz();
+  } else if (partie_.wierny()) {
     partie_.rysuj();
   } else {
     for (const odcinek& o : widoczne_) o.k->zapis.odtworz(m, o.od, o.do_);
   }
   uklad_.rysuj_cel(m);
+}
+
+void pamiec_ukladu::zwolnij_gl() {
+  partie_.zwolnij_gl();
+  latki_.zwolnij_gl();
+  obraz_.zwolnij_gl();
+  w_obrazie_ = false;
+  nagrano_ = true;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "view/zachowany_obraz.h"
 #include "view/zapis_rysunku.h"
 #include "view/zbieracz_partii.h"
 
@@ -13,10 +14,13 @@ class malarz_gl;
 // The picture of one layout kept between frames. Points and lines are grouped in runs of
 // consecutive indices (points first, as the layout draws them); a run's drawing calls are
 // recorded once and recorded again only when the fingerprint of what they read changed
-// (a hover, a selection, an edit, a display option). Each frame draws only the items whose
-// recorded extent meets the view, gathered into a few vertex arrays that are gathered again
-// only when the view, the viewport or a run changed. The picture is the one rysuj_uklad
-// draws, pixel for pixel.
+// (a hover, a selection, an edit, a display option). The items whose recorded extent meets the
+// view are gathered into a few vertex arrays. While the view moves they are drawn straight;
+// once it stays a second frame (a large view at once) they are drawn into a picture kept off
+// screen, which the next frames lay over the plan. When a few items change, only the pixels
+// around their old and new extents are drawn again in the kept picture, from the items that
+// reach there; a new view, a display option or a larger change gathers the view again. The
+// picture is the one rysuj_uklad draws, pixel for pixel.
 class pamiec_ukladu {
  public:
   explicit pamiec_ukladu(const w_uklad& uklad);
@@ -25,19 +29,25 @@ class pamiec_ukladu {
   // the layout is taken as unchanged.
   void rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja);
 
-  // Deletes the GL buffer of the arrays: call with the context current.
-  void zwolnij_gl() { partie_.zwolnij_gl(); }
+  // Deletes the GL buffers and the kept picture: call with the context current.
+  void zwolnij_gl();
 
   // Runs recorded so far: what the changes since the first frame cost.
   std::uint64_t nagrania() const { return nagrania_; }
+  // Times the whole view was gathered: what the frames cost besides laying the picture over.
+  std::uint64_t zebrania() const { return zebrania_; }
 
   // Items per run.
   static constexpr int ROZMIAR_KAWALKA = 256;
 
  private:
+  // Primitives of a view kept off screen from its first frame.
+  static constexpr std::size_t DUZY_WIDOK = 100000;
+
   struct element {
     zapis_rysunku::polozenie od, do_;
     obrys zasieg;
+    std::uint64_t odcisk = 0;
   };
   struct kawalek {
     bool linie = false;
@@ -64,9 +74,13 @@ class pamiec_ukladu {
 
   void aktualizuj(bool aktywny);
   void dopasuj(std::vector<kawalek>& kawalki, int ile, bool linie);
-  std::uint64_t odcisk(const kawalek& k, bool aktywny) const;
+  // The fingerprint of the run; of each of its items in odciski_.
+  std::uint64_t odcisk(const kawalek& k, bool aktywny);
   void nagraj(kawalek& k, bool aktywny);
   void zbierz(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno, int glebia);
+  // Draws again in the kept picture the pixels that the changed items covered and cover now;
+  // false when that is too much or cannot be done, and the view must be gathered whole.
+  bool popraw(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno);
 
   const w_uklad& uklad_;
   const bool tor_;
@@ -76,6 +90,11 @@ class pamiec_ukladu {
   opcje opcje_{};
   bool nagrano_ = true;
   std::uint64_t nagrania_ = 0;
+  std::uint64_t zebrania_ = 0;
+  std::vector<std::uint64_t> odciski_;
+  // The extents, before and after, of the items recorded again since the last frame.
+  std::vector<obrys> zmienione_;
+  std::vector<std::size_t> zmienione_elementy_;
 
   // The view the arrays were gathered for.
   przeksztalcenie ekran_;
@@ -84,4 +103,8 @@ class pamiec_ukladu {
   int glebia_ = -1;
   zbieracz_partii partie_;
   std::vector<odcinek> widoczne_;
+  // The view drawn off screen, when GL can keep it, the arrays are faithful and hold something.
+  zachowany_obraz obraz_;
+  bool w_obrazie_ = false;
+  zbieracz_partii latki_;
 };

@@ -19,6 +19,8 @@ class zbieracz_partii : public malarz_ekranowy {
   void zacznij(const przeksztalcenie& ekran, double piksel, int glebia_bity);
   // The arrays give the picture of the calls drawn in order.
   bool wierny() const { return wierny_; }
+  // Primitives gathered since zacznij.
+  std::size_t prymitywy() const { return ile_warstw_ == 0 ? 0 : (ile_warstw_ - 1) * pojemnosc_ + w_warstwie_; }
   // Draws the arrays, clearing the depth buffer before each run of depths. The first call after
   // gathering moves them into a GL buffer, where they stay until the next gathering.
   void rysuj();

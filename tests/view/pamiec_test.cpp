@@ -175,6 +175,89 @@ TEST_F(PamiecObrazu, NagrywaTylkoToCoSieZmienilo) {
   EXPECT_EQ(klatka(), 2 * wszystkie + 3);
 }
 
+// Frames after a kept one: each change is drawn again only where it was and is now, over the
+// grid, and still gives the picture of drawing every item in order; a camera move gathers the
+// view again.
+TEST_F(PamiecObrazu, ZachowanyObrazPoprawianyWMiejscuZmiany) {
+  malarz_gl m;
+  pamiec_planu pamiec(m, dok);
+  ustaw_kadr(edytor.kamera, dok.tor.pokaz_wszystko());
+  porownaj(m, pamiec, "pierwsza klatka");
+  porownaj(m, pamiec, "klatka zachowana");
+
+  tor_uklad& t = dok.tor;
+  // The points farthest left and right: their patches reach the view's edges.
+  int lewy = 0, prawy = 0;
+  for (int i = 0; i < t.pmax(); ++i) {
+    if (t.p[i]->GET_X() < t.p[lewy]->GET_X()) lewy = i;
+    if (t.p[i]->GET_X() > t.p[prawy]->GET_X()) prawy = i;
+  }
+  zdarzenie przystanek;
+  przystanek.typ = ZD_PRZYSTANEK;
+  przystanek.pozycja = 0.5;
+  const std::vector<std::pair<std::string, std::function<void()>>> zmiany = {
+      {"kursor na punkcie", [&] { t.punkt_kursor = 200; }},
+      {"kursor na sąsiednim punkcie", [&] { t.punkt_kursor = 201; }},
+      {"kursor daleko", [&] { t.punkt_kursor = 650; }},
+      {"kursor na linii", [&] { t.linia_kursor = 300; }},
+      {"zaznaczony skrajny lewy", [&] { t.p[lewy]->ZAZNACZ(true); }},
+      {"zaznaczony skrajny prawy", [&] { t.p[prawy]->ZAZNACZ(true); }},
+      {"zdarzenie na linii", [&] { t.l[120]->zdarzenia.dodaj(przystanek); }},
+      {"zdarzenie na punkcie", [&] { t.p[121]->zdarzenia.dodaj(przystanek); }},
+  };
+  for (const auto& [co, zmien] : zmiany) {
+    zmien();
+    dok.odswiez();
+    porownaj(m, pamiec, co);
+  }
+  // A point moved: its old place is drawn again without it. Then every point selected and
+  // deselected: too much to patch, the view is gathered again.
+  t.p[333]->SET_X(t.p[333]->GET_X() + 25);
+  t.przelicz_wszystko();
+  dok.zmiana();
+  porownaj(m, pamiec, "punkt przeniesiony");
+  for (bool zaznacz : {true, false}) {
+    for (w_punkt* p : t.p) p->ZAZNACZ(zaznacz);
+    dok.odswiez();
+    porownaj(m, pamiec, zaznacz ? "zaznaczone wszystko" : "odznaczone wszystko");
+  }
+
+  // A view with nothing of the layout in it, kept, and a point placed there.
+  edytor.kamera.przes_x = 900;
+  edytor.kamera.przes_y = 900;
+  porownaj(m, pamiec, "pusty widok");
+  porownaj(m, pamiec, "pusty widok zachowany");
+  t.dodaj_do_p(t.utworz_punkt(-900, -900, 0));
+  dok.zmiana();
+  porownaj(m, pamiec, "punkt w pustym widoku");
+  // Moved alone, with nothing drawn again where it was but the patch there.
+  t.p.back()->SET_X(-880);
+  dok.zmiana();
+  porownaj(m, pamiec, "samotny punkt przeniesiony");
+}
+
+// A hover over a kept view mends the picture in place, without gathering the view again; a
+// new camera gathers it once.
+TEST_F(PamiecObrazu, NajechanieNieZbieraWidokuOdNowa) {
+  pamiec_ukladu pamiec(dok.tor);
+  uint64_t wersja = 1;
+  ustaw_kadr(edytor.kamera, dok.tor.pokaz_wszystko());
+  auto klatka = [&] {
+    gl.rysunek(edytor.kamera, [&](malarz_gl& mg) { pamiec.rysuj(mg, true, wersja); });
+    return pamiec.zebrania();
+  };
+  EXPECT_EQ(klatka(), 1u);
+  EXPECT_EQ(klatka(), 1u);
+  for (int i : {30, 31, 500}) {
+    dok.tor.punkt_kursor = i;
+    ++wersja;
+    EXPECT_EQ(klatka(), 1u) << "kursor na " << i;
+  }
+  edytor.kamera.przes_x += 10;
+  EXPECT_EQ(klatka(), 2u);
+  EXPECT_EQ(klatka(), 2u);
+}
+
 // A point of a kind that draws translucent colours: order matters where they overlap, and the
 // cache draws such a layout in order.
 class punkt_przejrzysty : public w_punkt {
