@@ -63,22 +63,25 @@ std::uint64_t pamiec_ukladu::odcisk(const kawalek& k, bool aktywny) const {
   return o.wartosc();
 }
 
+// Recorded into one scratch recording that keeps its room, then copied at its exact size.
 void pamiec_ukladu::nagraj(kawalek& k, bool aktywny) {
-  k.zapis.wyczysc();
-  k.elementy.clear();
+  brudnopis_.wyczysc();
+  std::vector<element>().swap(k.elementy);
+  k.elementy.reserve(static_cast<std::size_t>(k.ile));
   k.zasieg = {};
   for (int i = k.pierwszy; i < k.pierwszy + k.ile; ++i) {
     element e;
-    e.od = k.zapis.koniec();
+    e.od = brudnopis_.koniec();
     if (k.linie)
-      uklad_.l[i]->rysuj(k.zapis, uklad_.flagi_linii(i, aktywny), uklad_.kolorystyka);
+      uklad_.l[i]->rysuj(brudnopis_, uklad_.flagi_linii(i, aktywny), uklad_.kolorystyka);
     else
-      uklad_.p[i]->rysuj(k.zapis, uklad_.flagi_punktu(i, aktywny), uklad_.kolorystyka);
-    e.do_ = k.zapis.koniec();
-    e.zasieg = k.zapis.zabierz_obrys();
+      uklad_.p[i]->rysuj(brudnopis_, uklad_.flagi_punktu(i, aktywny), uklad_.kolorystyka);
+    e.do_ = brudnopis_.koniec();
+    e.zasieg = brudnopis_.zabierz_obrys();
     k.zasieg.dodaj(e.zasieg);
     k.elementy.push_back(e);
   }
+  k.zapis = brudnopis_.kopia();
 }
 
 void pamiec_ukladu::aktualizuj(bool aktywny) {

@@ -25,8 +25,12 @@ class pamiec_ukladu {
   // the layout is taken as unchanged.
   void rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja);
 
-  // Deletes the GL buffer of the arrays: call with the context current.
-  void zwolnij_gl() { partie_.zwolnij_gl(); }
+  // Deletes the GL buffer of the arrays: call with the context current. The next frame gathers
+  // them again.
+  void zwolnij_gl() {
+    partie_.zwolnij_gl();
+    glebia_ = -1;
+  }
 
   // Runs recorded so far: what the changes since the first frame cost.
   std::uint64_t nagrania() const { return nagrania_; }
@@ -70,6 +74,7 @@ class pamiec_ukladu {
 
   const w_uklad& uklad_;
   const bool tor_;
+  zapis_rysunku brudnopis_;
   std::vector<kawalek> punkty_, linie_;
   bool znana_wersja_ = false;
   std::uint64_t wersja_ = 0;

@@ -22,6 +22,13 @@ obrys zapis_rysunku::zabierz_obrys() {
   return o;
 }
 
+zapis_rysunku zapis_rysunku::kopia() const {
+  zapis_rysunku k;
+  k.polecenia_.assign(polecenia_.begin(), polecenia_.end());
+  k.liczby_.assign(liczby_.begin(), liczby_.end());
+  return k;
+}
+
 void zapis_rysunku::zapisz(rodzaj r, std::initializer_list<double> liczby) {
   polecenia_.push_back(r);
   liczby_.insert(liczby_.end(), liczby);
@@ -47,22 +54,22 @@ void zapis_rysunku::szerokosc_linii(float szerokosc) {
   zapisz(rodzaj::szerokosc, {szerokosc});
 }
 
-void zapis_rysunku::punkt(double x, double y, double z) {
+void zapis_rysunku::punkt(double x, double y, double) {
   obejmij(x, y, rozmiar_);
-  zapisz(rodzaj::punkt, {x, y, z});
+  zapisz(rodzaj::punkt, {x, y});
 }
 
-void zapis_rysunku::linia(double x1, double y1, double z1, double x2, double y2, double z2) {
+void zapis_rysunku::linia(double x1, double y1, double, double x2, double y2, double) {
   obejmij(x1, y1, szerokosc_);
   obejmij(x2, y2, szerokosc_);
-  zapisz(rodzaj::linia, {x1, y1, z1, x2, y2, z2});
+  zapisz(rodzaj::linia, {x1, y1, x2, y2});
 }
 
 void zapis_rysunku::pasek_poczatek() { zapisz(rodzaj::pasek_poczatek, {}); }
 
-void zapis_rysunku::wierzcholek(double x, double y, double z) {
+void zapis_rysunku::wierzcholek(double x, double y, double) {
   obejmij(x, y, szerokosc_);
-  zapisz(rodzaj::wierzcholek, {x, y, z});
+  zapisz(rodzaj::wierzcholek, {x, y});
 }
 
 void zapis_rysunku::pasek_koniec() { zapisz(rodzaj::pasek_koniec, {}); }
@@ -130,19 +137,19 @@ void zapis_rysunku::odtworz(malarz& m, polozenie od, polozenie do_) const {
         ++l;
         break;
       case rodzaj::punkt:
-        m.punkt(l[0], l[1], l[2]);
-        l += 3;
+        m.punkt(l[0], l[1], 0);
+        l += 2;
         break;
       case rodzaj::linia:
-        m.linia(l[0], l[1], l[2], l[3], l[4], l[5]);
-        l += 6;
+        m.linia(l[0], l[1], 0, l[2], l[3], 0);
+        l += 4;
         break;
       case rodzaj::pasek_poczatek:
         m.pasek_poczatek();
         break;
       case rodzaj::wierzcholek:
-        m.wierzcholek(l[0], l[1], l[2]);
-        l += 3;
+        m.wierzcholek(l[0], l[1], 0);
+        l += 2;
         break;
       case rodzaj::pasek_koniec:
         m.pasek_koniec();
