@@ -70,16 +70,13 @@ void pamiec_ukladu::nagraj(kawalek& k, bool aktywny) {
   k.elementy.reserve(static_cast<std::size_t>(k.ile));
   k.zasieg = {};
   for (int i = k.pierwszy; i < k.pierwszy + k.ile; ++i) {
-    element e;
-    e.od = brudnopis_.koniec();
     if (k.linie)
       uklad_.l[i]->rysuj(brudnopis_, uklad_.flagi_linii(i, aktywny), uklad_.kolorystyka);
     else
       uklad_.p[i]->rysuj(brudnopis_, uklad_.flagi_punktu(i, aktywny), uklad_.kolorystyka);
-    e.do_ = brudnopis_.koniec();
-    e.zasieg = brudnopis_.zabierz_obrys();
-    k.zasieg.dodaj(e.zasieg);
-    k.elementy.push_back(e);
+    const obrys zasieg = brudnopis_.zabierz_obrys();
+    k.zasieg.dodaj(zasieg);
+    k.elementy.push_back({brudnopis_.koniec(), obrys_zwarty(zasieg)});
   }
   k.zapis = brudnopis_.kopia();
 }
@@ -109,10 +106,13 @@ void pamiec_ukladu::zbierz(const przeksztalcenie& ekran, double piksel, const st
       bool caly = false;
       if (!widoczny(k.zasieg, ekran, px_x, px_y, caly)) continue;
       if (caly) {
-        widoczne_.push_back({&k, k.elementy.front().od, k.elementy.back().do_});
+        widoczne_.push_back({&k, {}, k.elementy.back().do_});
       } else {
-        for (const element& e : k.elementy)
-          if (widoczny(e.zasieg, ekran, px_x, px_y, caly)) widoczne_.push_back({&k, e.od, e.do_});
+        zapis_rysunku::polozenie od;
+        for (const element& e : k.elementy) {
+          if (widoczny(e.zasieg.rozwin(), ekran, px_x, px_y, caly)) widoczne_.push_back({&k, od, e.do_});
+          od = e.do_;
+        }
       }
     }
   for (const odcinek& o : widoczne_) o.k->zapis.odtworz(partie_, o.od, o.do_);

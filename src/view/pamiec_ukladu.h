@@ -39,9 +39,10 @@ class pamiec_ukladu {
   static constexpr int ROZMIAR_KAWALKA = 256;
 
  private:
+  // An item: where its calls end (they begin where the previous item's end) and what it drew.
   struct element {
-    zapis_rysunku::polozenie od, do_;
-    obrys zasieg;
+    zapis_rysunku::polozenie do_;
+    obrys_zwarty zasieg;
   };
   struct kawalek {
     bool linie = false;

@@ -1,6 +1,8 @@
 #include "view/zapis_rysunku.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 
 void obrys::dodaj(const obrys& o) {
   x1 = std::min(x1, o.x1);
@@ -9,6 +11,23 @@ void obrys::dodaj(const obrys& o) {
   y2 = std::max(y2, o.y2);
   piksele = std::max(piksele, o.piksele);
 }
+
+namespace {
+
+float w_dol(double v) {
+  if (v <= -FLT_MAX) return -INFINITY;
+  if (v >= FLT_MAX) return FLT_MAX;
+  const float f = static_cast<float>(v);
+  return f > v ? std::nextafter(f, -INFINITY) : f;
+}
+
+float w_gore(double v) { return -w_dol(-v); }
+
+}  // namespace
+
+// An empty extent stays empty: its corners go to the ends of the float range.
+obrys_zwarty::obrys_zwarty(const obrys& o)
+    : x1(w_dol(o.x1)), y1(w_dol(o.y1)), x2(w_gore(o.x2)), y2(w_gore(o.y2)), piksele(o.piksele) {}
 
 void zapis_rysunku::wyczysc() {
   polecenia_.clear();

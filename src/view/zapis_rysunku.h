@@ -21,6 +21,14 @@ struct obrys {
   void dodaj(const obrys& o);
 };
 
+// An extent kept in floats, rounded outwards: it holds all the double one held, in half the room.
+struct obrys_zwarty {
+  float x1, y1, x2, y2, piksele;
+
+  explicit obrys_zwarty(const obrys& o);
+  obrys rozwin() const { return {x1, y1, x2, y2, piksele}; }
+};
+
 // Drawing calls kept to be replayed later, in order, and the plan rectangle of what each
 // recorded item drew. Only what a screen painter uses is kept: no heights (the plan's picture
 // does not depend on them). Positions stay doubles: replayed, the calls give the painter the

@@ -153,12 +153,11 @@ void zbieracz_partii::wyslij() {
   glBindBuffer(GL_ARRAY_BUFFER, bufor_);
   glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(ile * sizeof(float)), nullptr, GL_STATIC_DRAW);
   auto wyslij_bloki = [](bloki& b, std::size_t gdzie) {
-    b.kazdy([&gdzie](const float* f, std::size_t n) {
+    b.oddaj([&gdzie](const float* f, std::size_t n) {
       glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(gdzie * sizeof(float)),
                       static_cast<GLsizeiptr>(n * sizeof(float)), f);
       gdzie += n;
     });
-    b.zwolnij();
   };
   for (std::size_t w = 0; w < ile_warstw_; ++w)
     for (partia& p : warstwy_[w].partie) {

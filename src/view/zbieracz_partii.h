@@ -80,16 +80,19 @@ class zbieracz_partii : public malarz_ekranowy {
     }
     std::size_t ile() const { return ile_; }
     std::size_t w_pamieci() const;
-    // Every block in order with the floats it holds.
+    // Gives every block in order with the floats it holds to `f`, freeing each after it, and
+    // leaves the blocks empty.
     template <class F>
-    void kazdy(F&& f) const {
+    void oddaj(F&& f) {
       std::size_t rozmiar = PIERWSZY_BLOK, zostalo = ile_;
-      for (const auto& b : bloki_) {
+      for (auto& b : bloki_) {
         const std::size_t n = std::min(rozmiar, zostalo);
         f(b.get(), n);
+        b.reset();
         zostalo -= n;
         rozmiar = std::min(rozmiar * 2, NAJWIEKSZY_BLOK);
       }
+      zwolnij();
     }
     void zwolnij();
 

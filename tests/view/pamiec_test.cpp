@@ -14,6 +14,7 @@
 #include "uklady_testowe.h"
 #include "view/pamiec_planu.h"
 #include "view/pamiec_ukladu.h"
+#include "view/zapis_rysunku.h"
 #include "view/zbieracz_partii.h"
 
 namespace {
@@ -173,6 +174,14 @@ TEST_F(PamiecObrazu, NagrywaTylkoToCoSieZmienilo) {
   EXPECT_EQ(klatka(), wszystkie + 3);
   stan.rysowanie.biale_linie = !stan.rysowanie.biale_linie;
   EXPECT_EQ(klatka(), 2 * wszystkie + 3);
+
+  // Without its GL buffer the cache gathers again from what it recorded.
+  pamiec.zwolnij_gl();
+  EXPECT_EQ(klatka(), 2 * wszystkie + 3);
+  const QImage a = gl.rysunek(edytor.kamera, [&](malarz_gl& mg) { pamiec.rysuj(mg, true, wersja); });
+  const QImage b = gl.rysunek(edytor.kamera, [&](malarz_gl& mg) { dok.tor.rysuj_uklad(mg, true); });
+  std::string pierwszy;
+  EXPECT_EQ(rozne_piksele(a, b, &pierwszy), 0) << pierwszy;
 }
 
 // A point of a kind that draws translucent colours: order matters where they overlap, and the
@@ -253,6 +262,29 @@ TEST_F(PamiecObrazu, WieleWarstwGlebi) {
   const QImage b = gl.rysunek(w, [&](malarz_gl& m) { rysuj(m); });
   std::string pierwszy;
   EXPECT_EQ(rozne_piksele(a, b, &pierwszy), 0) << pierwszy;
+  // Drawn once, the arrays live in GL alone, and the next frame draws them from there.
+  EXPECT_EQ(partie.floaty_w_pamieci(), 0u);
+  const QImage c = gl.rysunek(w, [&](malarz_gl&) { partie.rysuj(); });
+  EXPECT_EQ(rozne_piksele(c, b, &pierwszy), 0) << "z bufora GL: " << pierwszy;
+  partie.zwolnij_gl();
+}
+
+TEST(ObrysZwarty, ObejmujeObrysIPustyZostajePusty) {
+  std::mt19937 los(5);
+  std::uniform_real_distribution<double> u(-2e6, 2e6);
+  for (int i = 0; i < 1000; ++i) {
+    obrys o;
+    o.dodaj(u(los), u(los));
+    o.dodaj(u(los), u(los));
+    o.piksele = 3.5f;
+    const obrys z = obrys_zwarty(o).rozwin();
+    ASSERT_TRUE(z.x1 <= o.x1 && z.y1 <= o.y1 && z.x2 >= o.x2 && z.y2 >= o.y2) << i;
+    // No wider than the float's step.
+    ASSERT_LE(o.x1 - z.x1, 0.25);
+    ASSERT_LE(z.y2 - o.y2, 0.25);
+    ASSERT_EQ(z.piksele, 3.5f);
+  }
+  EXPECT_TRUE(obrys_zwarty(obrys{}).rozwin().pusty());
 }
 
 }  // namespace
