@@ -11,6 +11,7 @@
 #include "dokument/dokument.h"
 #include "app/stan.h"
 #include "kontekst_gl.h"
+#include "support/malarz_rejestrujacy.h"
 #include "uklady_testowe.h"
 #include "view/pamiec_planu.h"
 #include "view/pamiec_ukladu.h"
@@ -267,6 +268,30 @@ TEST_F(PamiecObrazu, WieleWarstwGlebi) {
   const QImage c = gl.rysunek(w, [&](malarz_gl&) { partie.rysuj(); });
   EXPECT_EQ(rozne_piksele(c, b, &pierwszy), 0) << "z bufora GL: " << pierwszy;
   partie.zwolnij_gl();
+}
+
+// A recording, copied, gives a painter the calls of every item drawn directly, to the last bit
+// of every position, colour and size (heights aside: no screen painter uses them).
+TEST_F(PamiecObrazu, ZapisOddajeTeSameWywolania) {
+  const tor_uklad& t = dok.tor;
+  zapis_rysunku zapis;
+  malarz_rejestrujacy wprost, z_zapisu;
+  for (malarz* m : std::initializer_list<malarz*>{&zapis, &wprost}) {
+    for (int i = 0; i < t.pmax(); ++i) t.p[i]->rysuj(*m, t.flagi_punktu(i, true), t.kolorystyka);
+    for (int i = 0; i < t.lmax(); ++i) t.l[i]->rysuj(*m, t.flagi_linii(i, true), t.kolorystyka);
+  }
+  zapis.kopia().odtworz(z_zapisu, {}, zapis.koniec());
+  ASSERT_EQ(z_zapisu.wywolania.size(), wprost.wywolania.size());
+  ASSERT_EQ(z_zapisu.prymitywy.size(), wprost.prymitywy.size());
+  ASSERT_FALSE(wprost.tylko("czworokat").empty());
+  for (std::size_t i = 0; i < wprost.prymitywy.size(); ++i) {
+    const auto& a = z_zapisu.prymitywy[i];
+    const auto& b = wprost.prymitywy[i];
+    ASSERT_TRUE(a.rodzaj == b.rodzaj && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.r == b.r &&
+                a.g == b.g && a.b == b.b && a.rozmiar_punktu == b.rozmiar_punktu && a.szerokosc_linii == b.szerokosc_linii &&
+                a.pasek == b.pasek)
+        << i << ": " << a.rodzaj << " / " << b.rodzaj;
+  }
 }
 
 TEST(ObrysZwarty, ObejmujeObrysIPustyZostajePusty) {
