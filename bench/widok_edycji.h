@@ -16,9 +16,9 @@ inline int punkty_w_widoku(const tor_uklad& u, const widok& w) {
   return ile;
 }
 
-// An editing view: the zoom at which about `ile` points are in view around (x, y).
-inline widok widok_edycji(const tor_uklad& u, double x, double y, int ile) {
-  widok w;
+// An editing view: the zoom at which about `ile` points are in view around (x, y), in a view
+// of the proportions of `w`.
+inline widok widok_edycji(const tor_uklad& u, double x, double y, int ile, widok w = {}) {
   w.przes_x = -x;
   w.przes_y = -y;
   double a = 1e-5, b = 1;

@@ -32,6 +32,7 @@
 #include "io/projekt.h"
 #include "katalog_roboczy.h"
 #include "siec_miejska.h"
+#include "widok_edycji.h"
 #include "ui/okno_glowne.h"
 #include "ui/uruchomienie.h"
 #include "ui/widok_planu.h"
@@ -158,27 +159,6 @@ class edytor_w_oknie {
   std::unique_ptr<okno_glowne> okno;
 };
 
-int punkty_w_widoku(const tor_uklad& u, const widok& w) {
-  const prostokat_planu r = widoczny_prostokat(w);
-  int ile = 0;
-  for (const w_punkt* p : u.p) {
-    const double x = p->GET_X(), y = p->GET_Y();
-    ile += x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2;
-  }
-  return ile;
-}
-
-// The zoom at which about `ile` points are in view around point p.
-void widok_edycji(widok& w, const tor_uklad& u, const w_punkt* p, int ile) {
-  w.przes_x = -p->GET_X();
-  w.przes_y = -p->GET_Y();
-  double a = 1e-5, b = 1;
-  for (int i = 0; i < 40; ++i) {
-    w.skala = std::sqrt(a * b);
-    (punkty_w_widoku(u, w) > ile ? a : b) = w.skala;
-  }
-}
-
 // A free point of two lines near the middle of the network, for a drag that moves one point.
 const w_punkt* punkt_do_edycji(const tor_uklad& u) {
   for (int i = u.pmax() / 2; i < u.pmax(); ++i)
@@ -195,7 +175,7 @@ void w_oknie(const std::string& plik, int n) {
   wiersz("cała sieć w widoku", e.seria(n), 500);
 
   const w_punkt* srodek = punkt_do_edycji(t);
-  widok_edycji(e.edytor.kamera, t, srodek, 2000);
+  e.edytor.kamera = widok_edycji(t, srodek->GET_X(), srodek->GET_Y(), 2000, e.edytor.kamera);
   e.klatka();
   wiersz("widok edycji (~2000 punktów)", e.seria(n), 16);
 

@@ -28,5 +28,5 @@ class malarz_ekranowy : public malarz {
   void na_ekran(double x, double y, double& ex, double& ey) const { stos_.back().zastosuj(x, y, ex, ey); }
 
  private:
-  std::vector<przeksztalcenie> stos_{przeksztalcenie{}};
+  std::vector<przeksztalcenie> stos_ = std::vector<przeksztalcenie>(1);
 };

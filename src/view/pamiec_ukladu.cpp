@@ -90,23 +90,22 @@ std::uint64_t pamiec_ukladu::odcisk(const kawalek& k, bool aktywny) {
   return o.wartosc();
 }
 
+// Recorded into one scratch recording that keeps its room, then copied at its exact size.
 void pamiec_ukladu::nagraj(kawalek& k, bool aktywny) {
-  k.zapis.wyczysc();
-  k.elementy.clear();
+  brudnopis_.wyczysc();
+  std::vector<element>().swap(k.elementy);
+  k.elementy.reserve(static_cast<std::size_t>(k.ile));
   k.zasieg = {};
   for (int i = k.pierwszy; i < k.pierwszy + k.ile; ++i) {
-    element e;
-    e.od = k.zapis.koniec();
     if (k.linie)
-      uklad_.l[i]->rysuj(k.zapis, uklad_.flagi_linii(i, aktywny), uklad_.kolorystyka);
+      uklad_.l[i]->rysuj(brudnopis_, uklad_.flagi_linii(i, aktywny), uklad_.kolorystyka);
     else
-      uklad_.p[i]->rysuj(k.zapis, uklad_.flagi_punktu(i, aktywny), uklad_.kolorystyka);
-    e.do_ = k.zapis.koniec();
-    e.zasieg = k.zapis.zabierz_obrys();
-    e.odcisk = odciski_[static_cast<std::size_t>(i - k.pierwszy)];
-    k.zasieg.dodaj(e.zasieg);
-    k.elementy.push_back(e);
+      uklad_.p[i]->rysuj(brudnopis_, uklad_.flagi_punktu(i, aktywny), uklad_.kolorystyka);
+    const obrys zasieg = brudnopis_.zabierz_obrys();
+    k.zasieg.dodaj(zasieg);
+    k.elementy.push_back({brudnopis_.koniec(), obrys_zwarty(zasieg), odciski_[static_cast<std::size_t>(i - k.pierwszy)]});
   }
+  k.zapis = brudnopis_.kopia();
 }
 
 void pamiec_ukladu::aktualizuj(bool aktywny) {
@@ -123,9 +122,9 @@ void pamiec_ukladu::aktualizuj(bool aktywny) {
       for (std::size_t i = 0; i < odciski_.size(); ++i)
         if (!te_same || k.elementy[i].odcisk != odciski_[i]) zmienione_elementy_.push_back(i);
       for (std::size_t i = 0; i < k.elementy.size(); ++i)
-        if (!te_same || k.elementy[i].odcisk != odciski_[i]) zmienione_.push_back(k.elementy[i].zasieg);
+        if (!te_same || k.elementy[i].odcisk != odciski_[i]) zmienione_.push_back(k.elementy[i].zasieg.rozwin());
       nagraj(k, aktywny);
-      for (std::size_t i : zmienione_elementy_) zmienione_.push_back(k.elementy[i].zasieg);
+      for (std::size_t i : zmienione_elementy_) zmienione_.push_back(k.elementy[i].zasieg.rozwin());
       if (zmienione_.size() > 8 * ROZMIAR_KAWALKA) nagrano_ = true;
       if (nagrano_) zmienione_.clear();
       k.odcisk = o;
@@ -145,10 +144,13 @@ void pamiec_ukladu::zbierz(const przeksztalcenie& ekran, double piksel, const st
       bool caly = false;
       if (!widoczny(k.zasieg, ekran, px_x, px_y, CALY_EKRAN, caly)) continue;
       if (caly) {
-        widoczne_.push_back({&k, k.elementy.front().od, k.elementy.back().do_});
+        widoczne_.push_back({&k, {}, k.elementy.back().do_});
       } else {
-        for (const element& e : k.elementy)
-          if (widoczny(e.zasieg, ekran, px_x, px_y, CALY_EKRAN, caly)) widoczne_.push_back({&k, e.od, e.do_});
+        zapis_rysunku::polozenie od;
+        for (const element& e : k.elementy) {
+          if (widoczny(e.zasieg.rozwin(), ekran, px_x, px_y, CALY_EKRAN, caly)) widoczne_.push_back({&k, od, e.do_});
+          od = e.do_;
+        }
       }
     }
   for (const odcinek& o : widoczne_) o.k->zapis.odtworz(partie_, o.od, o.do_);
@@ -194,8 +196,11 @@ bool pamiec_ukladu::popraw(const przeksztalcenie& ekran, double piksel, const st
       for (const kawalek& k : *kawalki) {
         bool caly = false;
         if (!widoczny(k.zasieg, ekran, px_x, px_y, r, caly)) continue;
-        for (const element& e : k.elementy)
-          if (widoczny(e.zasieg, ekran, px_x, px_y, r, caly)) k.zapis.odtworz(latki_, e.od, e.do_);
+        zapis_rysunku::polozenie od;
+        for (const element& e : k.elementy) {
+          if (widoczny(e.zasieg.rozwin(), ekran, px_x, px_y, r, caly)) k.zapis.odtworz(latki_, od, e.do_);
+          od = e.do_;
+        }
       }
     if (!(wierny = latki_.wierny())) break;
     obraz_.wyczysc({p[0], p[1], p[2] - p[0], p[3] - p[1]});

@@ -29,7 +29,8 @@ class pamiec_ukladu {
   // the layout is taken as unchanged.
   void rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja);
 
-  // Deletes the GL buffers and the kept picture: call with the context current.
+  // Deletes the GL buffers and the kept picture: call with the context current. The next frame
+  // gathers the arrays again.
   void zwolnij_gl();
 
   // Runs recorded so far: what the changes since the first frame cost.
@@ -44,9 +45,11 @@ class pamiec_ukladu {
   // Primitives of a view kept off screen from its first frame.
   static constexpr std::size_t DUZY_WIDOK = 100000;
 
+  // An item: where its calls end (they begin where the previous item's end), what it drew and
+  // the fingerprint of what its drawing read.
   struct element {
-    zapis_rysunku::polozenie od, do_;
-    obrys zasieg;
+    zapis_rysunku::polozenie do_;
+    obrys_zwarty zasieg;
     std::uint64_t odcisk = 0;
   };
   struct kawalek {
@@ -84,6 +87,7 @@ class pamiec_ukladu {
 
   const w_uklad& uklad_;
   const bool tor_;
+  zapis_rysunku brudnopis_;
   std::vector<kawalek> punkty_, linie_;
   bool znana_wersja_ = false;
   std::uint64_t wersja_ = 0;

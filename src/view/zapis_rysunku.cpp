@@ -1,6 +1,8 @@
 #include "view/zapis_rysunku.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 
 void obrys::dodaj(const obrys& o) {
   x1 = std::min(x1, o.x1);
@@ -9,6 +11,23 @@ void obrys::dodaj(const obrys& o) {
   y2 = std::max(y2, o.y2);
   piksele = std::max(piksele, o.piksele);
 }
+
+namespace {
+
+float w_dol(double v) {
+  if (v <= -FLT_MAX) return -INFINITY;
+  if (v >= FLT_MAX) return FLT_MAX;
+  const float f = static_cast<float>(v);
+  return f > v ? std::nextafter(f, -INFINITY) : f;
+}
+
+float w_gore(double v) { return -w_dol(-v); }
+
+}  // namespace
+
+// An empty extent stays empty: its corners go to the ends of the float range.
+obrys_zwarty::obrys_zwarty(const obrys& o)
+    : x1(w_dol(o.x1)), y1(w_dol(o.y1)), x2(w_gore(o.x2)), y2(w_gore(o.y2)), piksele(o.piksele) {}
 
 void zapis_rysunku::wyczysc() {
   polecenia_.clear();
@@ -20,6 +39,13 @@ obrys zapis_rysunku::zabierz_obrys() {
   const obrys o = obrys_;
   obrys_ = {};
   return o;
+}
+
+zapis_rysunku zapis_rysunku::kopia() const {
+  zapis_rysunku k;
+  k.polecenia_.assign(polecenia_.begin(), polecenia_.end());
+  k.liczby_.assign(liczby_.begin(), liczby_.end());
+  return k;
 }
 
 void zapis_rysunku::zapisz(rodzaj r, std::initializer_list<double> liczby) {
@@ -47,22 +73,22 @@ void zapis_rysunku::szerokosc_linii(float szerokosc) {
   zapisz(rodzaj::szerokosc, {szerokosc});
 }
 
-void zapis_rysunku::punkt(double x, double y, double z) {
+void zapis_rysunku::punkt(double x, double y, double) {
   obejmij(x, y, rozmiar_);
-  zapisz(rodzaj::punkt, {x, y, z});
+  zapisz(rodzaj::punkt, {x, y});
 }
 
-void zapis_rysunku::linia(double x1, double y1, double z1, double x2, double y2, double z2) {
+void zapis_rysunku::linia(double x1, double y1, double, double x2, double y2, double) {
   obejmij(x1, y1, szerokosc_);
   obejmij(x2, y2, szerokosc_);
-  zapisz(rodzaj::linia, {x1, y1, z1, x2, y2, z2});
+  zapisz(rodzaj::linia, {x1, y1, x2, y2});
 }
 
 void zapis_rysunku::pasek_poczatek() { zapisz(rodzaj::pasek_poczatek, {}); }
 
-void zapis_rysunku::wierzcholek(double x, double y, double z) {
+void zapis_rysunku::wierzcholek(double x, double y, double) {
   obejmij(x, y, szerokosc_);
-  zapisz(rodzaj::wierzcholek, {x, y, z});
+  zapisz(rodzaj::wierzcholek, {x, y});
 }
 
 void zapis_rysunku::pasek_koniec() { zapisz(rodzaj::pasek_koniec, {}); }
@@ -130,19 +156,19 @@ void zapis_rysunku::odtworz(malarz& m, polozenie od, polozenie do_) const {
         ++l;
         break;
       case rodzaj::punkt:
-        m.punkt(l[0], l[1], l[2]);
-        l += 3;
+        m.punkt(l[0], l[1], 0);
+        l += 2;
         break;
       case rodzaj::linia:
-        m.linia(l[0], l[1], l[2], l[3], l[4], l[5]);
-        l += 6;
+        m.linia(l[0], l[1], 0, l[2], l[3], 0);
+        l += 4;
         break;
       case rodzaj::pasek_poczatek:
         m.pasek_poczatek();
         break;
       case rodzaj::wierzcholek:
-        m.wierzcholek(l[0], l[1], l[2]);
-        l += 3;
+        m.wierzcholek(l[0], l[1], 0);
+        l += 2;
         break;
       case rodzaj::pasek_koniec:
         m.pasek_koniec();

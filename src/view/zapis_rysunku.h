@@ -21,9 +21,18 @@ struct obrys {
   void dodaj(const obrys& o);
 };
 
-// Drawing calls kept to be replayed later, in order and with every argument, and the plan
-// rectangle of what each recorded item drew. Coordinates stay doubles: replayed, the calls give
-// the painter the very numbers the items gave.
+// An extent kept in floats, rounded outwards: it holds all the double one held, in half the room.
+struct obrys_zwarty {
+  float x1, y1, x2, y2, piksele;
+
+  explicit obrys_zwarty(const obrys& o);
+  obrys rozwin() const { return {x1, y1, x2, y2, piksele}; }
+};
+
+// Drawing calls kept to be replayed later, in order, and the plan rectangle of what each
+// recorded item drew. Only what a screen painter uses is kept: no heights (the plan's picture
+// does not depend on them). Positions stay doubles: replayed, the calls give the painter the
+// very numbers the items gave, so the picture is the same to the last pixel.
 class zapis_rysunku : public malarz_ekranowy {
  public:
   struct polozenie {
@@ -31,12 +40,14 @@ class zapis_rysunku : public malarz_ekranowy {
     std::uint32_t liczba = 0;
   };
 
-  polozenie koniec() const { return {static_cast<std::uint32_t>(polecenia_.size()), static_cast<std::uint32_t>(liczby_.size())}; }
   void wyczysc();
+  polozenie koniec() const { return {static_cast<std::uint32_t>(polecenia_.size()), static_cast<std::uint32_t>(liczby_.size())}; }
   // The calls recorded between two positions, given again to `m`.
   void odtworz(malarz& m, polozenie od, polozenie do_) const;
   // What was drawn since the last call (in the plan, with the matrices applied).
   obrys zabierz_obrys();
+  // A copy holding exactly what is recorded, without the room left for more.
+  zapis_rysunku kopia() const;
 
   void kolor(float r, float g, float b) override;
   void kolor(float r, float g, float b, float a) override;

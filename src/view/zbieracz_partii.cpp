@@ -7,13 +7,38 @@
 #include <algorithm>
 #include <cmath>
 
+void zbieracz_partii::bloki::nowy_blok() {
+  rozmiar_bloku_ = bloki_.empty() ? PIERWSZY_BLOK : std::min(rozmiar_bloku_ * 2, NAJWIEKSZY_BLOK);
+  bloki_.push_back(std::make_unique_for_overwrite<float[]>(rozmiar_bloku_));
+  wolne_ = rozmiar_bloku_;
+}
+
+std::size_t zbieracz_partii::bloki::w_pamieci() const {
+  std::size_t n = 0, rozmiar = PIERWSZY_BLOK;
+  for (std::size_t i = 0; i < bloki_.size(); ++i, rozmiar = std::min(rozmiar * 2, NAJWIEKSZY_BLOK)) n += rozmiar;
+  return n;
+}
+
+void zbieracz_partii::bloki::zwolnij() {
+  bloki_.clear();
+  bloki_.shrink_to_fit();
+  rozmiar_bloku_ = wolne_ = ile_ = 0;
+}
+
+std::size_t zbieracz_partii::floaty_w_pamieci() const {
+  std::size_t n = 0;
+  for (const warstwa& w : warstwy_)
+    for (const partia& p : w.partie) n += p.xyz.w_pamieci() + p.uv.w_pamieci();
+  return n;
+}
+
 void zbieracz_partii::zacznij(const przeksztalcenie& ekran, double piksel, int glebia_bity) {
   zacznij_od(ekran);
   piksel_ = piksel;
   for (std::size_t i = 0; i < ile_warstw_; ++i)
     for (partia& p : warstwy_[i].partie) {
-      p.xyz.clear();
-      p.uv.clear();
+      p.xyz.zwolnij();
+      p.uv.zwolnij();
       p.wierzcholki = 0;
     }
   ile_warstw_ = 0;
@@ -59,7 +84,7 @@ zbieracz_partii::partia& zbieracz_partii::partia_dla(rodzaj r) {
 void zbieracz_partii::dodaj(partia& p, double x, double y, float z) {
   double ex, ey;
   na_ekran(x, y, ex, ey);
-  p.xyz.insert(p.xyz.end(), {static_cast<float>(ex), static_cast<float>(ey), z});
+  p.xyz.dodaj(static_cast<float>(ex), static_cast<float>(ey), z);
 }
 
 void zbieracz_partii::kolor(float r, float g, float b, float a) {
@@ -111,7 +136,7 @@ void zbieracz_partii::czworokat(const double xy[4][2], const double uv[4][2]) {
   partia& p = partia_dla(rodzaj::czworokaty);
   for (int i = 0; i < 4; ++i) {
     dodaj(p, xy[i][0], xy[i][1], z);
-    p.uv.insert(p.uv.end(), {static_cast<float>(uv[i][0]), static_cast<float>(uv[i][1])});
+    p.uv.dodaj(static_cast<float>(uv[i][0]), static_cast<float>(uv[i][1]));
   }
 }
 
@@ -120,19 +145,24 @@ void zbieracz_partii::wyslij() {
   for (std::size_t w = 0; w < ile_warstw_; ++w)
     for (partia& p : warstwy_[w].partie) {
       p.xyz_w_buforze = ile;
-      p.uv_w_buforze = ile + p.xyz.size();
-      p.wierzcholki = p.xyz.size() / 3;
-      ile += p.xyz.size() + p.uv.size();
+      p.uv_w_buforze = ile + p.xyz.ile();
+      p.wierzcholki = p.xyz.ile() / 3;
+      ile += p.xyz.ile() + p.uv.ile();
     }
   if (bufor_ == 0) glGenBuffers(1, &bufor_);
   glBindBuffer(GL_ARRAY_BUFFER, bufor_);
   glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(ile * sizeof(float)), nullptr, GL_STATIC_DRAW);
+  auto wyslij_bloki = [](bloki& b, std::size_t gdzie) {
+    b.oddaj([&gdzie](const float* f, std::size_t n) {
+      glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(gdzie * sizeof(float)),
+                      static_cast<GLsizeiptr>(n * sizeof(float)), f);
+      gdzie += n;
+    });
+  };
   for (std::size_t w = 0; w < ile_warstw_; ++w)
     for (partia& p : warstwy_[w].partie) {
-      glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(p.xyz_w_buforze * sizeof(float)),
-                      static_cast<GLsizeiptr>(p.xyz.size() * sizeof(float)), p.xyz.data());
-      glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(p.uv_w_buforze * sizeof(float)),
-                      static_cast<GLsizeiptr>(p.uv.size() * sizeof(float)), p.uv.data());
+      wyslij_bloki(p.xyz, p.xyz_w_buforze);
+      wyslij_bloki(p.uv, p.uv_w_buforze);
     }
   glBindBuffer(GL_ARRAY_BUFFER, 0);
   wyslane_ = true;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "view/malarz_ekranowy.h"
@@ -13,7 +15,7 @@
 // strip or a textured point or line would not: the gathering then reports itself unfaithful.
 class zbieracz_partii : public malarz_ekranowy {
  public:
-  // Empties the arrays (their memory stays for the next frame). `ekran` maps the plan to the
+  // Empties the arrays. `ekran` maps the plan to the
   // screen, `piksel` multiplies sizes as in malarz_gl, and `glebia_bity` is the depth buffer's
   // precision, which bounds the primitives between two clears of it.
   void zacznij(const przeksztalcenie& ekran, double piksel, int glebia_bity);
@@ -22,11 +24,14 @@ class zbieracz_partii : public malarz_ekranowy {
   // Primitives gathered since zacznij.
   std::size_t prymitywy() const { return ile_warstw_ == 0 ? 0 : (ile_warstw_ - 1) * pojemnosc_ + w_warstwie_; }
   // Draws the arrays, clearing the depth buffer before each run of depths. The first call after
-  // gathering moves them into a GL buffer, where they stay until the next gathering.
+  // gathering moves them into a GL buffer, where they stay until the next gathering, and frees
+  // them: GL keeps its own copy.
   void rysuj();
   // Deletes the GL buffer: call with its context current (the destructor leaves it to the
-  // context, which frees it when it goes).
+  // context, which frees it when it goes). What was gathered goes with it: gather again.
   void zwolnij_gl();
+  // Floats held for the GL buffer's next upload.
+  std::size_t floaty_w_pamieci() const;
 
   void kolor(float r, float g, float b) override { kolor(r, g, b, 1); }
   void kolor(float r, float g, float b, float a) override;
@@ -54,10 +59,57 @@ class zbieracz_partii : public malarz_ekranowy {
     unsigned tekstura;
     bool operator==(const klucz&) const = default;
   };
+  // Floats in blocks that double up to a limit: gathering never moves what it wrote, and a
+  // batch leaves less than its last block unused.
+  class bloki {
+   public:
+    void dodaj(float a, float b) {
+      if (wolne_ < 2) nowy_blok();
+      float* p = bloki_.back().get() + (rozmiar_bloku_ - wolne_);
+      p[0] = a;
+      p[1] = b;
+      wolne_ -= 2;
+      ile_ += 2;
+    }
+    void dodaj(float a, float b, float c) {
+      if (wolne_ < 3) nowy_blok();
+      float* p = bloki_.back().get() + (rozmiar_bloku_ - wolne_);
+      p[0] = a;
+      p[1] = b;
+      p[2] = c;
+      wolne_ -= 3;
+      ile_ += 3;
+    }
+    std::size_t ile() const { return ile_; }
+    std::size_t w_pamieci() const;
+    // Gives every block in order with the floats it holds to `f`, freeing each after it, and
+    // leaves the blocks empty.
+    template <class F>
+    void oddaj(F&& f) {
+      std::size_t rozmiar = PIERWSZY_BLOK, zostalo = ile_;
+      for (auto& b : bloki_) {
+        const std::size_t n = std::min(rozmiar, zostalo);
+        f(b.get(), n);
+        b.reset();
+        zostalo -= n;
+        rozmiar = std::min(rozmiar * 2, NAJWIEKSZY_BLOK);
+      }
+      zwolnij();
+    }
+    void zwolnij();
+
+   private:
+    // Multiples of 6, so that a block ends with whole vertices of either kind.
+    static constexpr std::size_t PIERWSZY_BLOK = 96, NAJWIEKSZY_BLOK = 96 << 9;
+    void nowy_blok();
+
+    std::vector<std::unique_ptr<float[]>> bloki_;
+    std::size_t rozmiar_bloku_ = 0, wolne_ = 0, ile_ = 0;
+  };
   struct partia {
     klucz k;
-    std::vector<float> xyz;
-    std::vector<float> uv;  // quads only
+    bloki xyz;
+    bloki uv;  // quads only
     // Where the arrays went in the GL buffer, in floats, and how many vertices.
     std::size_t xyz_w_buforze = 0, uv_w_buforze = 0, wierzcholki = 0;
   };

@@ -11,9 +11,11 @@
 #include "dokument/dokument.h"
 #include "app/stan.h"
 #include "kontekst_gl.h"
+#include "support/malarz_rejestrujacy.h"
 #include "uklady_testowe.h"
 #include "view/pamiec_planu.h"
 #include "view/pamiec_ukladu.h"
+#include "view/zapis_rysunku.h"
 #include "view/zbieracz_partii.h"
 
 namespace {
@@ -173,6 +175,14 @@ TEST_F(PamiecObrazu, NagrywaTylkoToCoSieZmienilo) {
   EXPECT_EQ(klatka(), wszystkie + 3);
   stan.rysowanie.biale_linie = !stan.rysowanie.biale_linie;
   EXPECT_EQ(klatka(), 2 * wszystkie + 3);
+
+  // Without its GL buffer the cache gathers again from what it recorded.
+  pamiec.zwolnij_gl();
+  EXPECT_EQ(klatka(), 2 * wszystkie + 3);
+  const QImage a = gl.rysunek(edytor.kamera, [&](malarz_gl& mg) { pamiec.rysuj(mg, true, wersja); });
+  const QImage b = gl.rysunek(edytor.kamera, [&](malarz_gl& mg) { dok.tor.rysuj_uklad(mg, true); });
+  std::string pierwszy;
+  EXPECT_EQ(rozne_piksele(a, b, &pierwszy), 0) << pierwszy;
 }
 
 // Frames after a kept one: each change is drawn again only where it was and is now, over the
@@ -336,6 +346,53 @@ TEST_F(PamiecObrazu, WieleWarstwGlebi) {
   const QImage b = gl.rysunek(w, [&](malarz_gl& m) { rysuj(m); });
   std::string pierwszy;
   EXPECT_EQ(rozne_piksele(a, b, &pierwszy), 0) << pierwszy;
+  // Drawn once, the arrays live in GL alone, and the next frame draws them from there.
+  EXPECT_EQ(partie.floaty_w_pamieci(), 0u);
+  const QImage c = gl.rysunek(w, [&](malarz_gl&) { partie.rysuj(); });
+  EXPECT_EQ(rozne_piksele(c, b, &pierwszy), 0) << "z bufora GL: " << pierwszy;
+  partie.zwolnij_gl();
+}
+
+// A recording, copied, gives a painter the calls of every item drawn directly, to the last bit
+// of every position, colour and size (heights aside: no screen painter uses them).
+TEST_F(PamiecObrazu, ZapisOddajeTeSameWywolania) {
+  const tor_uklad& t = dok.tor;
+  zapis_rysunku zapis;
+  malarz_rejestrujacy wprost, z_zapisu;
+  for (malarz* m : std::initializer_list<malarz*>{&zapis, &wprost}) {
+    for (int i = 0; i < t.pmax(); ++i) t.p[i]->rysuj(*m, t.flagi_punktu(i, true), t.kolorystyka);
+    for (int i = 0; i < t.lmax(); ++i) t.l[i]->rysuj(*m, t.flagi_linii(i, true), t.kolorystyka);
+  }
+  zapis.kopia().odtworz(z_zapisu, {}, zapis.koniec());
+  ASSERT_EQ(z_zapisu.wywolania.size(), wprost.wywolania.size());
+  ASSERT_EQ(z_zapisu.prymitywy.size(), wprost.prymitywy.size());
+  ASSERT_FALSE(wprost.tylko("czworokat").empty());
+  for (std::size_t i = 0; i < wprost.prymitywy.size(); ++i) {
+    const auto& a = z_zapisu.prymitywy[i];
+    const auto& b = wprost.prymitywy[i];
+    ASSERT_TRUE(a.rodzaj == b.rodzaj && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.r == b.r &&
+                a.g == b.g && a.b == b.b && a.rozmiar_punktu == b.rozmiar_punktu && a.szerokosc_linii == b.szerokosc_linii &&
+                a.pasek == b.pasek)
+        << i << ": " << a.rodzaj << " / " << b.rodzaj;
+  }
+}
+
+TEST(ObrysZwarty, ObejmujeObrysIPustyZostajePusty) {
+  std::mt19937 los(5);
+  std::uniform_real_distribution<double> u(-2e6, 2e6);
+  for (int i = 0; i < 1000; ++i) {
+    obrys o;
+    o.dodaj(u(los), u(los));
+    o.dodaj(u(los), u(los));
+    o.piksele = 3.5f;
+    const obrys z = obrys_zwarty(o).rozwin();
+    ASSERT_TRUE(z.x1 <= o.x1 && z.y1 <= o.y1 && z.x2 >= o.x2 && z.y2 >= o.y2) << i;
+    // No wider than the float's step.
+    ASSERT_LE(o.x1 - z.x1, 0.25);
+    ASSERT_LE(z.y2 - o.y2, 0.25);
+    ASSERT_EQ(z.piksele, 3.5f);
+  }
+  EXPECT_TRUE(obrys_zwarty(obrys{}).rozwin().pusty());
 }
 
 }  // namespace
