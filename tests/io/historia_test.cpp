@@ -14,15 +14,9 @@
 #include "io/trasa.h"
 #include "support/katalog_tymczasowy.h"
 #include "support/rejestrator_komunikatow.h"
+#include "support/rekord_projektu.h"
 
 namespace {
-
-std::vector<std::uint8_t> rekord_projektu(const dokument& d) {
-  pisarz_rekordow s;
-  d.tor.zapisz(s);
-  zapisz_trase(s, d.trasa);
-  return s.dane();
-}
 
 // What the project record leaves out, written by hand: per point the export flag, the second
 // elevation's bits and its lines as line indices.

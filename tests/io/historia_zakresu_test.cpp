@@ -13,16 +13,10 @@
 #include "io/generator_projektow.h"
 #include "io/trasa.h"
 #include "support/rejestrator_komunikatow.h"
+#include "support/rekord_projektu.h"
 #include "support/uklad_testowy.h"
 
 namespace {
-
-std::vector<std::uint8_t> rekord_projektu(const dokument& d) {
-  pisarz_rekordow s;
-  d.tor.zapisz(s);
-  zapisz_trase(s, d.trasa);
-  return s.dane();
-}
 
 void wczytaj(dokument& d, const std::vector<std::uint8_t>& bajty) {
   czytnik_rekordow s(bajty);
