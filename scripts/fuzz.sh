@@ -34,6 +34,9 @@ for cel in "${cele[@]}"; do
     exit 2
   fi
   korpus="$budowa/korpus/$cel"
+  # Inputs that once found a fault stay in the run for good.
+  znane=()
+  if [ -d "fuzz/znalezione/$cel" ]; then znane=("fuzz/znalezione/$cel"); fi
   znaleziska="$budowa/znaleziska/$cel"
   log="$budowa/logi/$cel.log"
   mkdir -p "$korpus" "$znaleziska" "$(dirname "$log")"
@@ -41,7 +44,7 @@ for cel in "${cele[@]}"; do
   rc=0
   # stdout of the target closed: the picture readers print a line for every file.
   "$program" -max_total_time="$sekundy" -timeout=60 -print_final_stats=1 -close_fd_mask=1 \
-    -artifact_prefix="$znaleziska/" "$korpus" "$budowa/fuzz/ziarna/$cel" >"$log" 2>&1 || rc=$?
+    -artifact_prefix="$znaleziska/" "$korpus" "$budowa/fuzz/ziarna/$cel" "${znane[@]}" >"$log" 2>&1 || rc=$?
   wykonania=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   znalezione=0
   if [ "$rc" -ne 0 ]; then

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <set>
 #include <variant>
 
 #include "io/trasa.h"
@@ -94,7 +95,7 @@ class budowa {
       }
       const std::optional<int> przeswit = przeswit_z_tagu(d.gauge);
       std::vector<std::ptrdiff_t> biezacy;
-      bool jest = false, poza_ramka = false;
+      bool jest = false, poza_ramka = false, powtorzona = false;
       auto zamknij = [&] {
         if (biezacy.size() >= 2) {
           kawalki_.push_back({przeswit.value_or(tor_.przeswit_akt), biezacy, {}});
@@ -111,11 +112,17 @@ class budowa {
         }
         if (!biezacy.empty() && biezacy.back() == w) continue;
         if (auto blad = rzutuj(w)) return blad;
+        // Track mapped twice over the same pair of nodes (a way that runs back over itself, or
+        // overlapping ways) is one track: its second run starts anew after the repeated edge.
+        if (!biezacy.empty() && !krawedzie_.insert(std::minmax(biezacy.back(), w)).second) {
+          zamknij();
+          powtorzona = true;
+        }
         biezacy.push_back(w);
       }
       zamknij();
       if (!jest) {
-        ++r.pominiete[poza_ramka ? "poza --bbox" : "brak węzłów w pliku"];
+        ++r.pominiete[poza_ramka ? "poza --bbox" : powtorzona ? "tylko tor już zaimportowany" : "brak węzłów w pliku"];
         continue;
       }
       ++r.drogi_zaimportowane;
@@ -284,8 +291,13 @@ class budowa {
         l.punkty.push_back(p);
       }
       l.punkty.push_back(konce_punkty_[static_cast<std::size_t>(punkt_k_[i])]);
-      for (std::size_t k = 0; k + 1 < l.punkty.size(); ++k)
-        tor_.dodaj_do_l(new tor_linia(l.punkty[k], l.punkty[k + 1], l.przeswit, tor_.obiekt_domyslny));
+      for (std::size_t k = 0; k + 1 < l.punkty.size(); ++k) {
+        tor_punkt *a = l.punkty[k], *b = l.punkty[k + 1];
+        // Nodes mapped twice at one place can fit two chains onto one straight between the same
+        // points, or a chain onto its own point: that track is there once.
+        if (a == b || w_uklad::linia_miedzy(a, b)) continue;
+        tor_.dodaj_do_l(new tor_linia(a, b, l.przeswit, tor_.obiekt_domyslny));
+      }
       if (postep_ && i % 64 == 0) postep_(static_cast<int>(10 + 80 * i / lancuchy_.size()));
     }
     tor_.przelicz_wszystko();
@@ -317,6 +329,7 @@ class budowa {
   std::vector<punkt_mapy> mapa_;
   std::vector<char> policzony_;
   std::vector<kawalek> kawalki_;
+  std::set<std::pair<std::ptrdiff_t, std::ptrdiff_t>> krawedzie_;  // node pairs already taken
   std::vector<int> uzycia_;
   std::vector<lancuch_toru> lancuchy_;
   std::vector<wektor> kierunek_p_, kierunek_k_;

@@ -9,6 +9,7 @@
 #include "dokument/dokument.h"
 #include "osm/generator_osm.h"
 #include "support/katalog_tymczasowy.h"
+#include "support/rekord_projektu.h"
 #include "track/tor.h"
 
 namespace {
@@ -314,5 +315,60 @@ TEST(ImportOsm, PbfIOsmDajaTenSamUklad) {
       EXPECT_EQ(x->dok.tor.punkt(i)->ILE_ZDARZEN(), a->dok.tor.punkt(i)->ILE_ZDARZEN());
     }
     for (int i = 0; i < a->dok.tor.lmax(); ++i) EXPECT_EQ(x->dok.tor.linia(i)->ILE_ZDARZEN(), a->dok.tor.linia(i)->ILE_ZDARZEN());
+  }
+}
+
+// Track mapped twice is laid once, and the layout saves into a project that reads back.
+TEST(ImportOsm, TorZmapowanyDwaRazyJestJednymTorem) {
+  const auto sprawdz = [](const generator_osm& g, int linii_najwiecej, const char* jak) {
+    SCOPED_TRACE(jak);
+    katalog_tymczasowy k;
+    auto t = importuj(g, k);
+    ASSERT_TRUE(t->wynik.ok) << t->wynik.blad;
+    const tor_uklad& tor = t->dok.tor;
+    EXPECT_LE(tor.lmax(), linii_najwiecej);
+    for (int i = 0; i < tor.lmax(); ++i)
+      for (int j = i + 1; j < tor.lmax(); ++j) {
+        const tor_linia *a = tor.linia(i), *b = tor.linia(j);
+        EXPECT_FALSE((a->p1 == b->p1 && a->p2 == b->p2) || (a->p1 == b->p2 && a->p2 == b->p1)) << i << " " << j;
+      }
+    const std::vector<std::uint8_t> rekord = rekord_projektu(t->dok);
+    czytnik_rekordow czytnik(rekord);
+    tor_uklad odczytany;
+    ASSERT_NO_THROW(odczytany.wczytaj(czytnik));
+    EXPECT_EQ(odczytany.lmax(), tor.lmax());
+  };
+  {
+    // A ring run round twice, as a way with nodes missing from the file may be.
+    generator_osm g;
+    std::vector<std::int64_t> w;
+    for (wektor p : std::vector<wektor>{{100, 100}, {100, 140}, {140, 140}, {140, 100}}) w.push_back(g.wezel(p));
+    g.droga_wezlow({w[0], w[1], w[2], w[3], w[0], w[1], w[2], w[3], w[0]}, TRAMWAJ);
+    sprawdz(g, 5, "pierścień dwa razy");
+  }
+  {
+    generator_osm g;
+    std::vector<std::int64_t> w;
+    for (wektor p : prosta({100, 100}, {100, 200}, 10)) w.push_back(g.wezel(p));
+    g.droga_wezlow(w, TRAMWAJ);
+    g.droga_wezlow({w[3], w[4], w[5]}, TRAMWAJ);
+    sprawdz(g, 1, "drogi na sobie");
+  }
+  {
+    // Two tracks between the same two nodes, each fitting the straight between them.
+    generator_osm g;
+    const std::int64_t a = g.wezel({100, 100}), b = g.wezel({100, 200});
+    g.droga_wezlow({a, g.wezel({100.2, 150}), b}, TRAMWAJ);
+    g.droga_wezlow({a, g.wezel({99.8, 150}), b}, TRAMWAJ);
+    sprawdz(g, 4, "dwa tory obok");
+  }
+  {
+    // Two nodes at one place: a way out to it and back, beside one that passes it.
+    generator_osm g;
+    const std::int64_t a = g.wezel({0, 100}), b = g.wezel({100, 140}), c = g.wezel({100, 120}), d = g.wezel({100, 140});
+    g.droga_wezlow({a, b, c, d}, TRAMWAJ);
+    g.droga_wezlow({d, g.wezel({100, 160}), b}, TRAMWAJ);
+    g.droga_wezlow({d, g.wezel({105, 160}), g.wezel({110, 180})}, TRAMWAJ);
+    sprawdz(g, 12, "dwa węzły w jednym miejscu");
   }
 }
