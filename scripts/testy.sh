@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UBSan and runs every test; the
-# editor's window and OpenGL tests run on a virtual display (Xvfb, Mesa's software renderer).
+# editor's window and OpenGL tests run each on a virtual display of its own (Xvfb, Mesa's
+# software renderer).
 # Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,14 +16,9 @@ export UBSAN_OPTIONS=print_stacktrace=1
 # after GL and Qt load and unload theirs, a stale slot sends it into unmapped memory now and then.
 export ASAN_OPTIONS=intercept_tls_get_addr=0
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-# Mesa's software renderer whatever other drivers are installed, without its on-disk shader
-# cache: a cache left by an earlier run changes what the driver compiles and keeps.
-export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe MESA_SHADER_CACHE_DISABLE=true
 cd build-testy
-# -noreset: the server would otherwise restart whenever its last client leaves, refusing the
-# test program that connects in that moment.
-xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-  ctest --output-on-failure --no-tests=error --timeout 600 -j "$(nproc)"
+# No display of the caller's: the window and GL tests start their own (scripts/wlasny_ekran.sh).
+env -u DISPLAY -u WAYLAND_DISPLAY ctest --output-on-failure --no-tests=error --timeout 600 -j "$(nproc)"
 
 # A short run of every fuzz target (the long runs: scripts/fuzz.sh SECONDS).
 cd ..
