@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -144,6 +148,100 @@ TEST(PanelZdjec, MiganieRysujeTylkoPrzyZmianie) {
   QTest::qWait(700);
   EXPECT_EQ(klatki, 0) << "hidden";
   t.okno.zdjec()->migajacy->setChecked(false);
+}
+
+namespace {
+
+// The plan's layers, counting the frames that drew the pictures.
+struct warstwy_liczace : warstwy_obrazow {
+  explicit warstwy_liczace(obrazy_planu& o) : o(o) {}
+  void satki(malarz& m, const widok& w) override { o.satki(m, w); }
+  void zdjecia(malarz& m, const widok& w) override {
+    ++rysowania;
+    o.zdjecia(m, w);
+  }
+  void ramki_zdjec(malarz& m, const widok& w) override { o.ramki_zdjec(m, w); }
+  bool ukryte_przez_miganie() const override { return o.ukryte_przez_miganie(); }
+  obrazy_planu& o;
+  int rysowania = 0;
+};
+
+// The frame's pixels as the plan's framebuffer holds them now (read inside its frame).
+QImage piksele_klatki(const widok_planu& plan) {
+  QImage obraz(plan.width(), plan.height(), QImage::Format_RGBA8888_Premultiplied);
+  QOpenGLContext::currentContext()->functions()->glReadPixels(0, 0, obraz.width(), obraz.height(), GL_RGBA,
+                                                               GL_UNSIGNED_BYTE, obraz.bits());
+  return obraz.mirrored();
+}
+
+}  // namespace
+
+// A blink shows the frame of the pictures' new phase, pixel for pixel the frame that draws every
+// layer, without drawing the pictures again once each phase was drawn; a change of the view
+// during blinking is drawn, and the blinks after it show the new view.
+TEST(PanelZdjec, MiganiePokazujeZachowaneKlatki) {
+  okno_obrazow t;
+  t.jeden_obrazek(0, 0, 40, 30);
+  warstwy_liczace warstwy(t.obrazy());
+  widok_planu& plan = *t.okno.plan();
+  plan.ustaw_obrazy(&warstwy);
+  struct klatka {
+    bool ukryte;
+    QImage obraz;
+  };
+  std::vector<klatka> klatki;
+  QObject::connect(&plan, &widok_planu::narysowano,
+                   [&] { klatki.push_back({t.obrazy().ukryte_przez_miganie(), piksele_klatki(plan)}); });
+  // The frames of both phases, drawn whole, in the first view and in one panned by 5 m.
+  const auto narysuj = [&] {
+    klatki.clear();
+    plan.update();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !klatki.empty(); }, 5000));
+    return klatki.empty() ? QImage() : klatki.back().obraz;
+  };
+  const auto wzorce = [&] {
+    std::array<QImage, 2> w;
+    w[0] = narysuj();
+    t.edytor.pokaz_zdjecia = false;
+    w[1] = narysuj();
+    t.edytor.pokaz_zdjecia = true;
+    return w;
+  };
+  const std::array<QImage, 2> przed = wzorce();
+  t.edytor.kamera.przes_x += 5;
+  const std::array<QImage, 2> po = wzorce();
+  t.edytor.kamera.przes_x -= 5;
+  ASSERT_NE(przed[0], przed[1]);
+  ASSERT_NE(przed[0], po[0]);
+  narysuj();
+  klatki.clear();
+  const auto sprawdz = [&](const std::array<QImage, 2>& wzorzec, const char* widok) {
+    int ukryte = 0;
+    for (std::size_t i = 0; i < klatki.size(); ++i) {
+      ukryte += klatki[i].ukryte;
+      EXPECT_TRUE(klatki[i].obraz == wzorzec[klatki[i].ukryte ? 1 : 0]) << widok << ", frame " << i;
+    }
+    // Two changes a second: both phases, each shown again from what was kept.
+    EXPECT_GE(klatki.size(), 6u) << widok;
+    EXPECT_LE(klatki.size(), 12u) << widok;
+    EXPECT_GE(ukryte, 2) << widok;
+    EXPECT_GE(static_cast<int>(klatki.size()) - ukryte, 2) << widok;
+    // The first frame, then the first of each phase: the rest come from the kept frames.
+    EXPECT_LE(warstwy.rysowania, 3) << widok;
+  };
+  warstwy.rysowania = 0;
+  t.okno.zdjec()->migajacy->setChecked(true);
+  QTest::qWait(2000);
+  sprawdz(przed, "first view");
+
+  klatki.clear();
+  warstwy.rysowania = 0;
+  t.edytor.kamera.przes_x += 5;
+  plan.update();
+  QTest::qWait(2000);
+  sprawdz(po, "panned");
+  t.okno.zdjec()->migajacy->setChecked(false);
+  plan.ustaw_obrazy(&t.obrazy());
 }
 
 // Cancelled dialogs are told apart from chosen files: message 8, the log line, nothing used.
