@@ -240,6 +240,14 @@ TEST(PanelZdjec, MiganiePokazujeZachowaneKlatki) {
   plan.update();
   QTest::qWait(2000);
   sprawdz(po, "panned");
+
+  // A blink that falls in the same frame as a change shows the change.
+  klatki.clear();
+  t.edytor.kamera.przes_x -= 5;
+  plan.update();
+  plan.migniecie();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !klatki.empty(); }, 5000));
+  EXPECT_TRUE(klatki[0].obraz == przed[klatki[0].ukryte ? 1 : 0]);
   t.okno.zdjec()->migajacy->setChecked(false);
   plan.ustaw_obrazy(&t.obrazy());
 }
