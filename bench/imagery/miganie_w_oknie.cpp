@@ -7,20 +7,14 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
-#include <clocale>
 #include <cstdio>
-#include <string>
 #include <sys/resource.h>
 #include <vector>
 
-#include "app/log.h"
-#include "dokument/dokument.h"
-#include "ui/okno_glowne.h"
+#include "edytor_w_oknie.h"
 #include "ui/uruchomienie.h"
 #include "ui/widok_planu.h"
-#include "view/stan_edytora.h"
 
 namespace {
 
@@ -57,26 +51,9 @@ pomiar zmierz(widok_planu& plan) {
 int main(int argc, char** argv) {
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  log_otworz("/dev/null");
-  const std::string dane = std::string(VIALTOR_ZRODLA) + "/data";
-
-  dokument dok;
-  stan_edytora edytor;
-  okno_glowne okno(dok, edytor, dane);
-  bool gotowe = false;
-  QObject::connect(
-      okno.plan(), &widok_planu::zainicjowany, &okno,
-      [&] {
-        po_utworzeniu_kontekstu(okno, dok, dane);
-        QTimer::singleShot(0, &okno, [&] {
-          otworz_z_wiersza_polecen(okno, dane + "/projects/elblag_petla.vxm");
-          gotowe = true;
-        });
-      },
-      Qt::SingleShotConnection);
-  okno.show();
-  if (!QTest::qWaitFor([&] { return gotowe; }, 60000)) return 2;
+  edytor_w_oknie e;
+  if (!e.uruchom()) return 2;
+  okno_glowne& okno = e.okno;
   // The first frames and the tiles in view.
   QTest::qWait(3000);
 

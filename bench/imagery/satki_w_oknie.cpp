@@ -7,23 +7,17 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <algorithm>
-#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "dokument/dokument.h"
-#include "app/log.h"
+#include "edytor_w_oknie.h"
 #include "imagery/satki.h"
 #include "imagery/zapis_obrazu.h"
 #include "ui/obrazy_planu.h"
-#include "ui/okno_glowne.h"
-#include "ui/pliki_projektu.h"
-#include "ui/polecenia_obrazow.h"
 #include "ui/uruchomienie.h"
 #include "ui/widok_planu.h"
-#include "view/stan_edytora.h"
 
 namespace {
 
@@ -83,18 +77,10 @@ double do_zaladowania(widok_planu& plan, obrazy_planu& obrazy) {
 int main(int argc, char** argv) {
   ustaw_format_gl();
   QApplication aplikacja(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  log_otworz("/dev/null");
-  const std::string dane = std::string(VIALTOR_ZRODLA) + "/data";
-
-  // Start-up as the editor does it, on the sample project.
-  dokument dok;
-  stan_edytora edytor;
-  okno_glowne okno(dok, edytor, dane);
-  okno.show();
-  if (!QTest::qWaitForWindowExposed(&okno)) return 1;
-  okno.polecenia_obrazow_okna().wczytaj_domyslne();
-  okno.pliki().otworz(dane + "/projects/elblag_petla.vxm");
+  edytor_w_oknie e;
+  if (!e.uruchom()) return 1;
+  okno_glowne& okno = e.okno;
+  stan_edytora& edytor = e.edytor;
   do_zaladowania(*okno.plan(), okno.obrazy());
   std::printf("pamięć po starcie (kafle, mapa, projekt): %.1f MB (cel <= 150)\n",
               pamiec_rezydentna_kb() / 1024.0);

@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 #include <QWheelEvent>
-#include <QWidget>
+
+#include "ui/widok_planu.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ bool przycisk(Qt::MouseButton b, przycisk_myszy& p) {
 
 }  // namespace
 
-mysz_planu::mysz_planu(QWidget& plan, dokument& dok, stan_edytora& stan)
+mysz_planu::mysz_planu(widok_planu& plan, dokument& dok, stan_edytora& stan)
     : QObject(&plan), plan_(plan), sterowanie_(dok, stan) {
   plan.setMouseTracking(true);
   plan.installEventFilter(this);

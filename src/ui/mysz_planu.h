@@ -4,7 +4,7 @@
 
 #include "view/sterowanie.h"
 
-class QWidget;
+class widok_planu;
 class QMouseEvent;
 
 // The plan widget's mouse: its events turned into the plan's editing, the widget drawn again
@@ -13,7 +13,7 @@ class QMouseEvent;
 class mysz_planu : public QObject {
  public:
   // Watches `plan` (mouse tracking on) and edits `dok` with `stan`.
-  mysz_planu(QWidget& plan, dokument& dok, stan_edytora& stan);
+  mysz_planu(widok_planu& plan, dokument& dok, stan_edytora& stan);
 
   sterowanie& edycja() { return sterowanie_; }
 
@@ -23,7 +23,7 @@ class mysz_planu : public QObject {
  private:
   void po_zdarzeniu(bool rysuj);
 
-  QWidget& plan_;
+  widok_planu& plan_;
   sterowanie sterowanie_;
   int reszta_kolka_ = 0;  // wheel eighths of a degree not yet a whole notch
 };

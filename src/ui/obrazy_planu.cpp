@@ -61,12 +61,12 @@ obrazy_planu::obrazy_planu(widok_planu& plan, stan_edytora& edytor, const std::s
   connect(&miganie_, &QTimer::timeout, this, [this] {
     zdjecia_->krok_migania(zdjecia_->klatki_do_zmiany());
     const bool zdjecia_rysowane = edytor_.pokaz_zdjecia || edytor_.tryb_edycji == TRYB_ZDJECIA;
-    if (zdjecia_rysowane && zdjecia_->widac_w(widoczny_prostokat(edytor_.kamera))) plan_.update();
+    if (zdjecia_rysowane && zdjecia_->widac_w(widoczny_prostokat(edytor_.kamera))) plan_.migniecie();
     nastepna_zmiana_migania();
   });
   dociaganie_.setSingleShot(true);
   dociaganie_.setInterval(OKRES_DOCIAGANIA_MS);
-  connect(&dociaganie_, &QTimer::timeout, &plan_, qOverload<>(&QWidget::update));
+  connect(&dociaganie_, &QTimer::timeout, &plan_, [this] { plan_.update(); });
   connect(&plan_, &widok_planu::narysowano, this, [this] { po_klatce(); });
 }
 

@@ -70,6 +70,7 @@ class obrazy_planu : public QObject, public warstwy_obrazow, public zdjecia_pod_
   void satki(malarz& m, const widok& w) override;
   void zdjecia(malarz& m, const widok& w) override;
   void ramki_zdjec(malarz& m, const widok& w) override;
+  bool ukryte_przez_miganie() const override { return zdjecia_->ukryte_przez_miganie(); }
 
   // zdjecia_pod_mysza
   void chwyc(double x, double y) override;

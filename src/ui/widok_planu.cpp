@@ -31,11 +31,22 @@ void widok_planu::ustaw_obrazy(warstwy_obrazow* obrazy) {
   update();
 }
 
+void widok_planu::update() {
+  zmiana_ = true;
+  QOpenGLWidget::update();
+}
+
+void widok_planu::migniecie() {
+  czeka_migniecie_ = true;
+  QOpenGLWidget::update();
+}
+
 void widok_planu::zwolnij_gl() {
   // Before the first frame there is no context, and nothing to delete.
   if (!isValid()) return;
   makeCurrent();
   pamiec_.zwolnij_gl();
+  migniecia_.zwolnij_gl();
   doneCurrent();
 }
 
@@ -47,7 +58,21 @@ void widok_planu::initializeGL() {
 }
 
 void widok_planu::paintGL() {
+  // A blink that shares its frame with another change, or a frame nobody asked for through the
+  // view (a grab, a resize), draws the whole plan and drops the kept frames.
+  const bool tylko_miganie = czeka_migniecie_ && !zmiana_;
+  czeka_migniecie_ = zmiana_ = false;
+  const bool ukryte = obrazy_->ukryte_przez_miganie();
+  GLint okno[4] = {};
+  glGetIntegerv(GL_VIEWPORT, okno);
+  if (!tylko_miganie)
+    migniecia_.uniewaznij();
+  else if (migniecia_.pokaz(ukryte, okno[2], okno[3])) {
+    emit narysowano();
+    return;
+  }
   malarz_.ustaw_piksel(devicePixelRatioF());
   rysuj_klatke_gl(malarz_, dok_, stan_, *obrazy_, pamiec_);
+  if (tylko_miganie) migniecia_.zachowaj(ukryte, okno[2], okno[3]);
   emit narysowano();
 }

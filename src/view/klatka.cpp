@@ -12,6 +12,7 @@
 void warstwy_obrazow::satki(malarz&, const widok&) {}
 void warstwy_obrazow::zdjecia(malarz&, const widok&) {}
 void warstwy_obrazow::ramki_zdjec(malarz&, const widok&) {}
+bool warstwy_obrazow::ukryte_przez_miganie() const { return false; }
 
 void rysownik_wprost::rysuj(const w_uklad& u, bool aktywny) { u.rysuj_uklad(m_, aktywny); }
 

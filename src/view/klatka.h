@@ -17,6 +17,8 @@ class warstwy_obrazow {
   virtual void zdjecia(malarz& m, const widok& w);
   // The pictures' frames and handles, in picture mode.
   virtual void ramki_zdjec(malarz& m, const widok& w);
+  // Blinking hides the pictures now: the frames of the two phases differ only in them.
+  virtual bool ukryte_przez_miganie() const;
 };
 
 // How the frame draws a layout, active (the one being edited) or not.

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -144,6 +148,94 @@ TEST(PanelZdjec, MiganieRysujeTylkoPrzyZmianie) {
   QTest::qWait(700);
   EXPECT_EQ(klatki, 0) << "hidden";
   t.okno.zdjec()->migajacy->setChecked(false);
+}
+
+namespace {
+
+// The plan's layers, counting the frames that drew the pictures.
+struct warstwy_liczace : warstwy_obrazow {
+  explicit warstwy_liczace(obrazy_planu& o) : o(o) {}
+  void satki(malarz& m, const widok& w) override { o.satki(m, w); }
+  void zdjecia(malarz& m, const widok& w) override {
+    ++rysowania;
+    o.zdjecia(m, w);
+  }
+  void ramki_zdjec(malarz& m, const widok& w) override { o.ramki_zdjec(m, w); }
+  bool ukryte_przez_miganie() const override { return o.ukryte_przez_miganie(); }
+  obrazy_planu& o;
+  int rysowania = 0;
+};
+
+// The frame's pixels as the plan's framebuffer holds them (read inside its frame).
+QImage piksele_klatki(const widok_planu& plan) {
+  QImage obraz(plan.width(), plan.height(), QImage::Format_RGBA8888_Premultiplied);
+  QOpenGLContext::currentContext()->functions()->glReadPixels(0, 0, obraz.width(), obraz.height(), GL_RGBA,
+                                                               GL_UNSIGNED_BYTE, obraz.bits());
+  return obraz.mirrored();
+}
+
+}  // namespace
+
+// A blink shows the frame of the pictures' new phase, pixel for pixel the frame that draws every
+// layer, without drawing the pictures again once each phase was drawn; a change of the view
+// during blinking is drawn, also in the frame of a blink, and the blinks after it show it.
+TEST(PanelZdjec, MiganiePokazujeZachowaneKlatki) {
+  okno_obrazow t;
+  t.jeden_obrazek(0, 0, 40, 30);
+  warstwy_liczace warstwy(t.obrazy());
+  widok_planu& plan = *t.okno.plan();
+  plan.ustaw_obrazy(&warstwy);
+  std::vector<std::pair<bool, QImage>> klatki;  // hidden by blinking, pixels
+  QObject::connect(&plan, &widok_planu::narysowano,
+                   [&] { klatki.emplace_back(t.obrazy().ukryte_przez_miganie(), piksele_klatki(plan)); });
+  const auto narysuj = [&] {
+    klatki.clear();
+    plan.update();
+    return QTest::qWaitFor([&] { return !klatki.empty(); }, 5000) ? klatki.back().second : QImage();
+  };
+  // Both phases drawn whole, in the first view and in one panned by 5 m.
+  const double x = t.edytor.kamera.przes_x;
+  std::array<QImage, 4> wzorce;
+  for (int i = 0; i < 4; ++i) {
+    t.edytor.kamera.przes_x = i < 2 ? x : x + 5;
+    t.edytor.pokaz_zdjecia = i % 2 == 0;
+    wzorce[i] = narysuj();
+  }
+  t.edytor.pokaz_zdjecia = true;
+  t.edytor.kamera.przes_x = x;
+  ASSERT_NE(wzorce[0], wzorce[1]);
+  ASSERT_NE(wzorce[0], wzorce[2]);
+  narysuj();
+  const auto sprawdz = [&](int widok) {
+    int ukryte = 0;
+    for (std::size_t i = 0; i < klatki.size(); ++i) {
+      ukryte += klatki[i].first;
+      EXPECT_TRUE(klatki[i].second == wzorce[widok + klatki[i].first]) << "view " << widok << ", frame " << i;
+    }
+    // Each phase shown again from what was kept: the pictures drawn in the first frame and the
+    // first of each phase alone.
+    EXPECT_GE(ukryte, 2);
+    EXPECT_GE(static_cast<int>(klatki.size()) - ukryte, 2);
+    EXPECT_LE(warstwy.rysowania, 3) << "view " << widok;
+    klatki.clear();
+    warstwy.rysowania = 0;
+  };
+  klatki.clear();
+  warstwy.rysowania = 0;
+  t.okno.zdjec()->migajacy->setChecked(true);
+  QTest::qWait(2000);
+  sprawdz(0);
+  t.edytor.kamera.przes_x = x + 5;
+  plan.update();
+  QTest::qWait(2000);
+  sprawdz(2);
+  t.edytor.kamera.przes_x = x;
+  plan.update();
+  plan.migniecie();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !klatki.empty(); }, 5000));
+  EXPECT_TRUE(klatki[0].second == wzorce[klatki[0].first ? 1 : 0]);
+  t.okno.zdjec()->migajacy->setChecked(false);
+  plan.ustaw_obrazy(&t.obrazy());
 }
 
 // Cancelled dialogs are told apart from chosen files: message 8, the log line, nothing used.
