@@ -1,5 +1,6 @@
 // The grid the layout's picks look through.
 #include <algorithm>
+#include <functional>
 
 #include "model/w_uklad.h"
 
@@ -14,10 +15,17 @@ template <typename T>
 std::vector<std::size_t> indeksy(const std::vector<T*>& wszystkie, std::vector<const T*> szukane) {
   std::vector<std::size_t> wynik;
   if (szukane.empty()) return wynik;
-  std::sort(szukane.begin(), szukane.end());
+  std::sort(szukane.begin(), szukane.end(), std::less<const T*>());
   szukane.erase(std::unique(szukane.begin(), szukane.end()), szukane.end());
-  for (std::size_t i = 0; i < wszystkie.size() && wynik.size() < szukane.size(); ++i)
-    if (std::binary_search(szukane.begin(), szukane.end(), wszystkie[i])) wynik.push_back(i);
+  // Items made one after another lie near one another: most are outside the wanted ones' range.
+  const std::less<const T*> przed;
+  const T* od = szukane.front();
+  const T* po = szukane.back();
+  for (std::size_t i = 0; i < wszystkie.size() && wynik.size() < szukane.size(); ++i) {
+    const T* x = wszystkie[i];
+    if (przed(x, od) || przed(po, x)) continue;
+    if (std::binary_search(szukane.begin(), szukane.end(), x, przed)) wynik.push_back(i);
+  }
   return wynik;
 }
 
