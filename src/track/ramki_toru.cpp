@@ -22,19 +22,19 @@ ramka_wskazania tor_uklad::ramka_punktu(int nr) const {
   ramka_wskazania o = w_uklad::ramka_punktu(nr);
   const tor_punkt& q = *punkt(nr);
   if (q.ma_luk()) {
-    // The arc lies within its sagitta of the chord between its ends, and for a span over half
-    // a turn within its circle's box.
+    // The arc lies on its circle; one of less than half a turn also lies in the triangle of
+    // its ends and the vertex, where its tangents meet: within its tangent's length of the
+    // vertex.
     const double r = std::fabs(q.promien);
-    const double rozpietosc = std::fabs(q.kat_koncowy - q.kat_poczatkowy);
-    const wektor a = q.miejsce_zdarzenia(0), b = q.miejsce_zdarzenia(1);
-    ramka_wskazania luk{a.x, a.y, a.x, a.y};
-    luk.dodaj(b.x, b.y);
-    if (rozpietosc <= 180) {
-      luk.poszerz(r * (1 - std::cos(rozpietosc / 2 * STOPNIE_NA_RADIANY)));
-    } else {
-      luk = {q.srodek_x - r, q.srodek_y - r, q.srodek_x + r, q.srodek_y + r};
+    const double x = q.GET_X(), y = q.GET_Y(), t = q.dlugosc_stycznej;
+    ramka_wskazania luk{q.srodek_x - r, q.srodek_y - r, q.srodek_x + r, q.srodek_y + r};
+    if (std::fabs(q.kat_koncowy - q.kat_poczatkowy) < 180) {
+      luk.x1 = std::max(luk.x1, x - t);
+      luk.y1 = std::max(luk.y1, y - t);
+      luk.x2 = std::min(luk.x2, x + t);
+      luk.y2 = std::min(luk.y2, y + t);
     }
-    luk.poszerz(ZAPAS * (1 + r + std::fabs(q.srodek_x) + std::fabs(q.srodek_y)));
+    luk.poszerz(ZAPAS * (1 + r + t + std::fabs(x) + std::fabs(y) + std::fabs(q.srodek_x) + std::fabs(q.srodek_y)));
     o.dodaj(luk.x1, luk.y1);
     o.dodaj(luk.x2, luk.y2);
   }
