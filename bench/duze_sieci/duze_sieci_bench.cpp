@@ -4,8 +4,9 @@
 //   frame and the peak resident memory;
 // - on the largest network, in this process, the editor's window: frames of an editing view of
 //   about 2 000 points and of the whole network, a hover (the mouse moved from one point onto
-//   another, with the pick and the panels) and the frame after it, and the edit of one point
-//   (a drag released: the recompute, the undo step and the panels).
+//   another, with the pick and the panels) and the frame after it, the edit of one point
+//   (a drag released: the recompute, the undo step and the panels), and the picks' grid built
+//   whole with its memory.
 //
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/duze_sieci/vialtor_bench_duzych_sieci [POINTS...]
 //
@@ -21,6 +22,7 @@
 #include <chrono>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -202,6 +204,19 @@ void w_oknie(const std::string& plik, int n) {
     e.klatka();
   }
   wiersz("edycja punktu (przeliczenie, panele)", podsumuj(edycje), 50);
+
+  // The picks' grid built whole, as after an edit recorded whole, an undo or a load.
+  std::vector<double> przebudowy;
+  std::vector<std::uint32_t> blisko;
+  for (int i = 0; i < std::max(3, n / 3); ++i) {
+    e.dok.tor.indeks_nieaktualny();
+    const auto t0 = zegar::now();
+    e.dok.tor.punkty_w_poblizu(srodek->GET_X(), srodek->GET_Y(), 1, blisko);
+    przebudowy.push_back(ms_od(t0));
+  }
+  wiersz("siatka wskazań od nowa", podsumuj(przebudowy), 100);
+  std::printf("  siatka wskazań: %.1f MB, %.1f B na punkt i linię\n", e.dok.tor.pamiec_indeksu() / 1048576.0,
+              static_cast<double>(e.dok.tor.pamiec_indeksu()) / (t.pmax() + t.lmax()));
 
   e.okno->pokaz_wszystko();
   e.klatka();

@@ -13,13 +13,16 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
       odznacz_wszystko();
   }
 
-  // A hover selects nothing, so the counts for the panel decision are taken in the passes of
-  // the search; a click recounts after selecting.
-  int zaznaczone_punkty = 0;
-  int zaznaczone_linie = -1;  // not counted
+  // Only points and lines near (x, y) can be found: the grid names them, in the layout's
+  // order, so that ties go the same way as over every item. Nothing farther than 10 000 m is.
+  const double zasieg = std::min(r, 10000.0);
+  std::vector<std::uint32_t> blisko;
+  const bool z_siatki = punkty_w_poblizu(x, y, zasieg, blisko);
+  const int ile_punktow = z_siatki ? static_cast<int>(blisko.size()) : pmax();
   int najblizszy = -1;
   double minimum = 10000;
-  for (int i = 0; i < pmax(); ++i) {
+  for (int j = 0; j < ile_punktow; ++j) {
+    const int i = z_siatki ? static_cast<int>(blisko[j]) : j;
     const double dx = p[i]->GET_X() - x;
     const double dy = p[i]->GET_Y() - y;
     const double d = std::sqrt(dx * dx + dy * dy);
@@ -27,7 +30,6 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
       minimum = d;
       najblizszy = i;
     }
-    zaznaczone_punkty += p[i]->CZY_ZAZNACZONY();
   }
   if (najblizszy >= 0 && minimum < r) {
     punkt_kursor = najblizszy;
@@ -44,10 +46,11 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
   linia_kursor = -1;
   if (punkt_kursor == -1) {
     double najlepsza = r;
-    zaznaczone_linie = 0;
-    for (int i = 0; i < lmax(); ++i) {
+    const bool linie_z_siatki = linie_w_poblizu(x, y, zasieg, blisko);
+    const int ile_linii = linie_z_siatki ? static_cast<int>(blisko.size()) : lmax();
+    for (int j = 0; j < ile_linii; ++j) {
+      const int i = linie_z_siatki ? static_cast<int>(blisko[j]) : j;
       w_linia* linia = l[i];
-      zaznaczone_linie += linia->CZY_ZAZNACZONY();
       // From where the ends are now, without the recompute's side effects: a hover changes
       // nothing of the layout.
       const w_linia::kierunek k = linia->kierunek_teraz();
@@ -69,16 +72,12 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
   }
 
   // What the side panel shows follows the selection.
-  if (klik) {
-    zaznaczone_punkty = ile_zaznaczonych_punktow();
-    zaznaczone_linie = -1;
-  }
   int tryb = PANEL_PUSTY;
   int nr = 0;
-  if (zaznaczone_punkty == 1) {
+  if (ile_zaznaczonych_punktow() == 1) {
     tryb = PANEL_PUNKT;
     nr = static_cast<int>(std::find_if(p.begin(), p.end(), [](const w_punkt* q) { return q->CZY_ZAZNACZONY(); }) - p.begin());
-  } else if ((zaznaczone_linie >= 0 ? zaznaczone_linie : ile_zaznaczonych_linii()) == 1) {
+  } else if (ile_zaznaczonych_linii() == 1) {
     tryb = PANEL_LINIA;
     nr = static_cast<int>(std::find_if(l.begin(), l.end(), [](const w_linia* q) { return q->CZY_ZAZNACZONY(); }) - l.begin());
   } else if (std::count_if(e.begin(), e.end(), [](const w_element* q) { return q->zaznaczony; }) == 1) {

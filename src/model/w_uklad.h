@@ -8,6 +8,7 @@
 #include "model/w_element.h"
 #include "model/w_linia.h"
 #include "model/w_punkt.h"
+#include "model/siatka.h"
 
 class malarz;
 class panel_boczny;
@@ -155,4 +156,35 @@ class w_uklad {
   // Destroys the lines already detached from their points and closes the gaps in one pass,
   // keeping the order of the others.
   void usun_odlaczone_linie();
+
+  // The grid of points and lines that the picks look through instead of every item. Kept
+  // once turned on (the editor's document turns it on and tells it of every change): after
+  // a change, przefiluj with what changed, or indeks_nieaktualny to build it whole at the
+  // next pick. A layout whose numbers of items or first and last items differ from the
+  // grid's is built whole too.
+  void wlacz_indeks();
+  void indeks_nieaktualny() { indeks_aktualny_ = false; }
+  // These items changed: they, the neighbours of the points among them and the lines at any
+  // of these are filed again (a point's arc follows its neighbours).
+  void przefiluj(std::span<const std::size_t> punkty, std::span<const std::size_t> linie,
+                 std::span<const std::size_t> elementy);
+  // The points and lines a pick within r of (x, y) may find, ascending; false when every
+  // item is to be looked at (no grid, or a square as large as the plan).
+  bool punkty_w_poblizu(double x, double y, double r, std::vector<std::uint32_t>& wynik) const;
+  bool linie_w_poblizu(double x, double y, double r, std::vector<std::uint32_t>& wynik) const;
+  std::size_t pamiec_indeksu() const { return siatka_punktow_.pamiec() + siatka_linii_.pamiec(); }
+
+ protected:
+  // Everything of the point or line that a pick can find: the point itself, the line's ends.
+  virtual ramka_wskazania ramka_punktu(int nr) const;
+  virtual ramka_wskazania ramka_linii(int nr) const;
+
+ private:
+  bool indeks_gotowy() const;
+
+  bool indeks_wlaczony_ = false;
+  mutable bool indeks_aktualny_ = false;
+  mutable siatka siatka_punktow_, siatka_linii_;
+  // The items the grid was built on, to tell another layout of the same size.
+  mutable const void* zbudowany_na_[4] = {};
 };

@@ -146,6 +146,11 @@ class tor_uklad : public w_uklad {
   std::string nazwa_szablonu() const;
   void rysuj_podglad(malarz& m) const;
 
+ protected:
+  // With the places along a point's arc and a line's straight part, and of their events.
+  ramka_wskazania ramka_punktu(int nr) const override;
+  ramka_wskazania ramka_linii(int nr) const override;
+
  private:
   // The dragged point merged into the drag's target, when they can be; whether it was.
   bool scal_z_celem();

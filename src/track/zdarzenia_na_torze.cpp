@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -61,13 +63,28 @@ std::optional<miejsce_na_torze> rzut_na_wlasciciela(const tor_uklad& u, bool na_
   return na_linii ? rzut_na_linie(*u.linia(nr), nr, {x, y}) : rzut_na_luk(*u.punkt(nr), nr, {x, y});
 }
 
+namespace {
+
+// The indices of the points or lines that the grid finds near (x, y), or of every one.
+const std::vector<std::uint32_t>& w_poblizu(bool linie, const tor_uklad& u, double x, double y, double r,
+                                            std::vector<std::uint32_t>& bufor) {
+  if (linie ? u.linie_w_poblizu(x, y, r, bufor) : u.punkty_w_poblizu(x, y, r, bufor)) return bufor;
+  bufor.resize(linie ? u.l.size() : u.p.size());
+  for (std::size_t i = 0; i < bufor.size(); ++i) bufor[i] = static_cast<std::uint32_t>(i);
+  return bufor;
+}
+
+}  // namespace
+
 std::optional<miejsce_na_torze> najblizsze_miejsce(const tor_uklad& u, double x, double y, double r) {
   std::optional<miejsce_na_torze> najblizsze;
   const auto sprawdz = [&](const std::optional<miejsce_na_torze>& m) {
     if (m && m->odleglosc <= r && (!najblizsze || m->odleglosc < najblizsze->odleglosc)) najblizsze = m;
   };
   const wektor c{x, y};
-  for (int i = 0; i < u.lmax(); ++i) {
+  std::vector<std::uint32_t> bufor;
+  for (const std::uint32_t j : w_poblizu(true, u, x, y, r, bufor)) {
+    const int i = static_cast<int>(j);
     const w_linia& l = *u.l[i];
     // Lines whose box, widened by r, misses the point cannot be near it.
     if (x < std::min(l.p1->GET_X(), l.p2->GET_X()) - r || x > std::max(l.p1->GET_X(), l.p2->GET_X()) + r ||
@@ -75,7 +92,10 @@ std::optional<miejsce_na_torze> najblizsze_miejsce(const tor_uklad& u, double x,
       continue;
     sprawdz(rzut_na_linie(*u.linia(i), i, c));
   }
-  for (int i = 0; i < u.pmax(); ++i) sprawdz(rzut_na_luk(*u.punkt(i), i, c));
+  for (const std::uint32_t j : w_poblizu(false, u, x, y, r, bufor)) {
+    const int i = static_cast<int>(j);
+    sprawdz(rzut_na_luk(*u.punkt(i), i, c));
+  }
   return najblizsze;
 }
 
@@ -95,9 +115,10 @@ std::optional<adres_zdarzenia> najblizsze_zdarzenie(const tor_uklad& u, double x
       }
     }
   };
-  for (int i = 0; i < u.pmax(); ++i)
-    if (!u.p[i]->zdarzenia.pusta()) przejrzyj(u.p[i], nullptr, false, i);
-  for (int i = 0; i < u.lmax(); ++i)
-    if (!u.l[i]->zdarzenia.pusta()) przejrzyj(nullptr, u.l[i], true, i);
+  std::vector<std::uint32_t> bufor;
+  for (const std::uint32_t i : w_poblizu(false, u, x, y, r, bufor))
+    if (!u.p[i]->zdarzenia.pusta()) przejrzyj(u.p[i], nullptr, false, static_cast<int>(i));
+  for (const std::uint32_t i : w_poblizu(true, u, x, y, r, bufor))
+    if (!u.l[i]->zdarzenia.pusta()) przejrzyj(nullptr, u.l[i], true, static_cast<int>(i));
   return najblizsze;
 }

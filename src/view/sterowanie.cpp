@@ -52,6 +52,15 @@ void sterowanie::aktualizuj_kursor(const zdarzenie_myszy& z) {
   m.dy = m.y - m.poprzednie_y;
 }
 
+void sterowanie::zglos_krok_ruchu(tor_uklad& u) const {
+  // The hover picks through the layout's grid during the drag too: what the step moved is
+  // filed again.
+  if (zakres_ruchu_)
+    u.przefiluj(zakres_ruchu_->punkty, zakres_ruchu_->linie, zakres_ruchu_->elementy);
+  else
+    u.indeks_nieaktualny();
+}
+
 bool sterowanie::wskaz_pod_kursorem() {
   if (!tryb_sieci() || stan_.tryb_szablonu) return false;
   tor_uklad& u = dok_.tor;
@@ -106,6 +115,7 @@ bool sterowanie::przeciaganie_lewym(bool& edycja) {
   }
   tor_uklad& u = dok_.tor;
   u.przesun_zaznaczone(m.dx, m.dy, promien_wskazania());
+  zglos_krok_ruchu(u);
   dok_.odswiez();
   // A press that has not moved yet leaves the boxes as the selection showed them.
   if (m.dx == 0 && m.dy == 0) return true;
@@ -185,6 +195,7 @@ bool sterowanie::ruch(const zdarzenie_myszy& z) {
     } else if (stan_.tryb_prawego_przycisku == PRAWY_ROTACJA) {
       tor_uklad& u = dok_.tor;
       u.obroc_zaznaczone(m.os_obrotu_x, m.os_obrotu_y, m.dx * stan_.kamera.skala * 100);
+      zglos_krok_ruchu(u);
       obrocono_ = true;
       odswiez_panel(u);
       if (wpisz_wartosci) wpisz_wartosci(u.panel_wartosc_1(), u.panel_wartosc_2());

@@ -62,6 +62,8 @@ class sterowanie {
   // The hover pick; whether what is drawn as hovered changed.
   bool wskaz_pod_kursorem();
   bool przeciaganie_lewym(bool& edycja);
+  // A step of a drag or turn of the selection, before the release makes it an edit.
+  void zglos_krok_ruchu(tor_uklad& u) const;
   bool puszczenie_lewego();
   double promien_wskazania() const;
   bool tryb_sieci() const;

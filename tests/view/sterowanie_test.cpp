@@ -42,16 +42,16 @@ struct plan_testowy : ::testing::Test {
   }
   // Left press over plan point a, the cursor moved in steps over the pixels where b was at the
   // press, release there.
-  void ciagnij_lewym(double ax, double ay, double bx, double by, bool shift = false) {
+  void ciagnij_lewym(double ax, double ay, double bx, double by, bool shift = false, int kroki = 4) {
     zdarzenie_myszy a = nad(ax, ay, false, false, false, shift);
     const zdarzenie_myszy b = nad(bx, by, false, false, false, shift);
     mysz.ruch(a);
     a.lewy = true;
     mysz.nacisniecie(przycisk_myszy::lewy, a);
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= kroki; ++i) {
       zdarzenie_myszy z = a;
-      z.px += (b.px - a.px) * i / 4;
-      z.py += (b.py - a.py) * i / 4;
+      z.px += (b.px - a.px) * i / kroki;
+      z.py += (b.py - a.py) * i / kroki;
       mysz.ruch(z);
     }
     mysz.zwolnienie(przycisk_myszy::lewy, b);
@@ -113,6 +113,24 @@ TEST_F(plan_testowy, CiagniecieZaznaczonegoPunktuIScalenie) {
   ciagnij_lewym(60, 30, 10, 10);
   EXPECT_EQ(u.pmax(), 2);
   EXPECT_TRUE(komunikaty.kody.empty());
+}
+
+TEST_F(plan_testowy, PunktCiagnietyDrobnymiKrokamiZostajePodKursorem) {
+  // The hover under the cursor follows the dragged point all the way, however far it goes,
+  // on a layout large enough for the picks to look through its grid.
+  tor_uklad& u = dok.tor;
+  polacz_tor(u, dodaj_punkt_toru(u, 10, 10), dodaj_punkt_toru(u, 30, 10));
+  for (int i = 0; i < 1000; ++i) dodaj_punkt_toru(u, i % 40 * 100, 1000 + i / 40 * 100);
+  const tor_punkt* c = dodaj_punkt_toru(u, 300, 200);
+  u.przelicz_wszystko();
+  mysz.ruch(nad(300, 200));
+  mysz.nacisniecie(przycisk_myszy::lewy, nad(300, 200, true));
+  mysz.zwolnienie(przycisk_myszy::lewy, nad(300, 200));
+  mysz.nacisniecie(przycisk_myszy::lewy, nad(300, 200, true));
+  for (int i = 1; i <= 200; ++i) {
+    mysz.ruch(nad(300 - i, 200 - i / 2.0, true));
+    ASSERT_EQ(u.punkt_kursor, u.indeks_punktu(c)) << i;
+  }
 }
 
 TEST_F(plan_testowy, PunktZDwomaPolaczeniamiNieJestCelem) {
