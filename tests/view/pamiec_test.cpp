@@ -397,6 +397,16 @@ TEST_F(PamiecObrazu, ZakresOgraniczaOdciski) {
   t.p[5]->ZAZNACZ(true);
   dok.odswiez();
   EXPECT_EQ(klatka(), wszystkie);
+
+  // The document keeps a bounded number of scopes: a cache that fell further behind is told
+  // nothing, one that kept up what changed since.
+  const std::uint64_t dawno = dok.wersja();
+  for (int i = 0; i < 100; ++i) dok.odswiez_wskazanie();
+  const std::uint64_t niedawno = dok.wersja();
+  dok.zmiana(w_zakresie(false, 7));
+  EXPECT_FALSE(dok.zmienione_od(dawno));
+  ASSERT_TRUE(dok.zmienione_od(niedawno));
+  EXPECT_EQ(dok.zmienione_od(niedawno)->linie, std::vector<std::size_t>{7});
 }
 
 // A point of a kind that draws translucent colours: order matters where they overlap, and the
