@@ -1,5 +1,29 @@
 #include "dokument/dokument.h"
 
+namespace {
+
+// The items an undo or redo step wrote again in place, when none came or went and the step is
+// small; none otherwise (the whole layout is to be looked at).
+std::optional<zakres_zmiany> zakres_kroku(const krok_historii& krok, std::size_t punkty) {
+  zakres_zmiany z;
+  std::vector<std::size_t>* numery[] = {&z.punkty, &z.linie, &z.elementy};
+  std::size_t ile = 0;
+  for (int s = SEKCJA_PUNKTY; s <= SEKCJA_ELEMENTY; ++s) {
+    const roznica_ciagow& r = krok.roznice[static_cast<std::size_t>(s)];
+    if (r.dlugosc[PRZED] != r.dlugosc[PO]) return std::nullopt;
+    for (const wycinek& w : r.wycinki) {
+      if (w.od[PRZED] != w.od[PO] || w.ile[PRZED] != w.ile[PO]) return std::nullopt;
+      for (std::size_t i = w.od[PRZED]; i < w.od[PRZED] + w.ile[PRZED]; ++i) numery[s]->push_back(i);
+      ile += w.ile[PRZED];
+    }
+  }
+  // Past a share of the layout, looking at every item costs no more.
+  if (ile * 8 > punkty) return std::nullopt;
+  return z;
+}
+
+}  // namespace
+
 dokument::dokument() { historia_.zacznij(tor, trasa, true); }
 
 std::optional<krok_historii> dokument::zmiana() { return zatwierdz(nullptr); }
@@ -21,13 +45,15 @@ void dokument::zacznij_historie(bool zgodny) {
 
 bool dokument::cofnij(const krok_historii& krok) {
   if (!historia_.cofnij(krok, tor, trasa)) return false;
-  zmieniono(nullptr);
+  const std::optional<zakres_zmiany> zakres = zakres_kroku(krok, tor.p.size());
+  zmieniono(zakres ? &*zakres : nullptr);
   return true;
 }
 
 bool dokument::ponow(const krok_historii& krok) {
   if (!historia_.ponow(krok, tor, trasa)) return false;
-  zmieniono(nullptr);
+  const std::optional<zakres_zmiany> zakres = zakres_kroku(krok, tor.p.size());
+  zmieniono(zakres ? &*zakres : nullptr);
   return true;
 }
 
