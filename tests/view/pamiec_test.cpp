@@ -304,6 +304,38 @@ TEST_F(PamiecObrazu, ZmianyWZakresiePoprawiajaTylkoSwojeMiejsce) {
   const auto zmiana = [&](const zakres_zmiany& z) {
     if (const auto krok = dok.zmiana(z)) kroki.push_back(*krok);
   };
+  // A point moved so that a line beyond its neighbour turns faulty or sound: only what reads
+  // the neighbour's arc shows it.
+  [&] {
+    for (int i = 0; i < t.pmax(); ++i) {
+      w_punkt* p = t.p[i];
+      if (p->element || p->li.size() != 2 || p->li[0]->drugi_koniec(p)->element || p->li[1]->drugi_koniec(p)->element)
+        continue;
+      const double x = p->GET_X(), y = p->GET_Y();
+      std::vector<std::pair<tor_linia*, bool>> dalej;
+      for (const w_linia* l : p->li)
+        for (w_linia* d : l->drugi_koniec(p)->li)
+          if (d != p->li[0] && d != p->li[1]) dalej.emplace_back(static_cast<tor_linia*>(d), static_cast<tor_linia*>(d)->blad);
+      for (wektor o : {wektor{12, 0}, wektor{0, 12}, wektor{-12, 0}, wektor{0, -12}}) {
+        p->SET_X(x + o.x);
+        p->SET_Y(y + o.y);
+        t.przelicz_wszystko();
+        for (const auto& [d, blad] : dalej)
+          if (d->blad != blad) {
+            zmiana(w_zakresie(true, i));
+            edytor.kamera.skala = 0.3;
+            edytor.kamera.przes_x = -d->p1->GET_X();
+            edytor.kamera.przes_y = -d->p1->GET_Y();
+            porownaj(m, pamiec, "linia za sąsiadem punktu " + std::to_string(i) + (d->blad ? " błędna" : " dobra"));
+            return;
+          }
+        p->SET_X(x);
+        p->SET_Y(y);
+        t.przelicz_wszystko();
+      }
+    }
+    ADD_FAILURE() << "no move changes a line beyond a neighbour";
+  }();
   for (int krok = 0; krok < 40; ++krok) {
     std::string co;
     wektor gdzie{0, 0};
@@ -372,6 +404,24 @@ TEST_F(PamiecObrazu, ZmianyWZakresiePoprawiajaTylkoSwojeMiejsce) {
       porownaj(m, pamiec, co + ", z bliska");
     }
   }
+
+  // A lone point deleted, the last one moved into its place and a new one added: as many items
+  // as before, but a scope naming the moved point's line no longer holds.
+  edytor.kamera = calosc;
+  t.dodaj_do_p(t.utworz_punkt(150, 150, 0));
+  w_punkt* ostatni = t.utworz_punkt(160, 150, 0);
+  t.dodaj_do_p(ostatni);
+  t.polacz(t.p[wolny_punkt()], ostatni);
+  t.przelicz_wszystko();
+  dok.zmiana();
+  porownaj(m, pamiec, "samotny punkt");
+  t.usun_punkt_nr(t.pmax() - 2);
+  t.dodaj_do_p(t.utworz_punkt(170, 160, 0));
+  t.przelicz_wszystko();
+  zakres_zmiany z = w_zakresie(false, t.indeks_linii(ostatni->li[0]));
+  z.punkty.push_back(static_cast<std::size_t>(t.pmax() - 2));
+  zmiana(z);
+  porownaj(m, pamiec, "punkty przenumerowane");
 }
 
 // A scoped edit looks at a handful of items, one without a scope at all of them.
@@ -390,10 +440,12 @@ TEST_F(PamiecObrazu, ZakresOgraniczaOdciski) {
   EXPECT_EQ(klatka(), wszystkie);
   zdarzenie z;
   t.linia(300)->zdarzenia.dodaj(z);
-  dok.zmiana(w_zakresie(false, 300));
+  const std::optional<krok_historii> krok = dok.zmiana(w_zakresie(false, 300));
   dok.odswiez_wskazanie();
   EXPECT_LT(klatka(), 40u);
   EXPECT_EQ(klatka(), 0u) << "bez zmiany";
+  ASSERT_TRUE(krok && dok.cofnij(*krok));
+  EXPECT_LT(klatka(), 40u) << "cofnięte";
   t.p[5]->ZAZNACZ(true);
   dok.odswiez();
   EXPECT_EQ(klatka(), wszystkie);
