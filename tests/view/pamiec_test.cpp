@@ -312,10 +312,14 @@ TEST_F(PamiecObrazu, ZmianyWZakresiePoprawiajaTylkoSwojeMiejsce) {
       if (p->element || p->li.size() != 2 || p->li[0]->drugi_koniec(p)->element || p->li[1]->drugi_koniec(p)->element)
         continue;
       const double x = p->GET_X(), y = p->GET_Y();
+      // Lines of another run than the point's lines: a run is recorded again whole.
+      const auto kawalek = [&t](const w_linia* l) { return t.indeks_linii(l) / pamiec_ukladu::ROZMIAR_KAWALKA; };
       std::vector<std::pair<tor_linia*, bool>> dalej;
       for (const w_linia* l : p->li)
         for (w_linia* d : l->drugi_koniec(p)->li)
-          if (d != p->li[0] && d != p->li[1]) dalej.emplace_back(static_cast<tor_linia*>(d), static_cast<tor_linia*>(d)->blad);
+          if (kawalek(d) != kawalek(p->li[0]) && kawalek(d) != kawalek(p->li[1]))
+            dalej.emplace_back(static_cast<tor_linia*>(d), static_cast<tor_linia*>(d)->blad);
+      if (dalej.empty()) continue;
       for (wektor o : {wektor{12, 0}, wektor{0, 12}, wektor{-12, 0}, wektor{0, -12}}) {
         p->SET_X(x + o.x);
         p->SET_Y(y + o.y);
@@ -405,21 +409,22 @@ TEST_F(PamiecObrazu, ZmianyWZakresiePoprawiajaTylkoSwojeMiejsce) {
     }
   }
 
-  // A lone point deleted, the last one moved into its place and a new one added: as many items
-  // as before, but a scope naming the moved point's line no longer holds.
+  // A lone point in the first run deleted, the last one moved into its place and a new one
+  // added: as many items as before, but a scope naming the moved point's line no longer holds.
   edytor.kamera = calosc;
   t.dodaj_do_p(t.utworz_punkt(150, 150, 0));
+  std::swap(t.p[3], t.p.back());
   w_punkt* ostatni = t.utworz_punkt(160, 150, 0);
   t.dodaj_do_p(ostatni);
   t.polacz(t.p[wolny_punkt()], ostatni);
   t.przelicz_wszystko();
   dok.zmiana();
   porownaj(m, pamiec, "samotny punkt");
-  t.usun_punkt_nr(t.pmax() - 2);
+  t.usun_punkt_nr(3);
   t.dodaj_do_p(t.utworz_punkt(170, 160, 0));
   t.przelicz_wszystko();
   zakres_zmiany z = w_zakresie(false, t.indeks_linii(ostatni->li[0]));
-  z.punkty.push_back(static_cast<std::size_t>(t.pmax() - 2));
+  z.punkty.push_back(3);
   zmiana(z);
   porownaj(m, pamiec, "punkty przenumerowane");
 }
