@@ -5,7 +5,8 @@
 // - on the largest network, in this process, the editor's window: frames of an editing view of
 //   about 2 000 points and of the whole network, a hover (the mouse moved from one point onto
 //   another, with the pick and the panels) and the frame after it, the edit of one point
-//   (a drag released: the recompute, the undo step and the panels), and the picks' grid built
+//   (a drag released: the recompute, the undo step and the panels); the whole network after an
+//   edit far from the middle, and drawn anew without its GL buffers; the picks' grid built
 //   whole with its memory.
 //
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/duze_sieci/vialtor_bench_duzych_sieci [POINTS...]
@@ -165,6 +166,19 @@ const w_punkt* punkt_do_edycji(const tor_uklad& u) {
   return u.p[u.pmax() / 2];
 }
 
+// The `i`-th of a few free points of two free neighbours in the network's first tenth, away from
+// the editing view's middle.
+int punkt_daleko(const tor_uklad& u, int i) {
+  int znalezione = 0;
+  for (int nr = 0; nr < u.pmax(); nr += 97) {
+    const w_punkt* p = u.p[nr];
+    if (p->li.size() != 2 || p->element || p->li[0]->drugi_koniec(p)->element || p->li[1]->drugi_koniec(p)->element)
+      continue;
+    if (znalezione++ == i % 4) return nr;
+  }
+  return 0;
+}
+
 void w_oknie(const std::string& plik, int n) {
   edytor_w_oknie e(plik);
   const tor_uklad& t = e.dok.tor;
@@ -226,6 +240,30 @@ void w_oknie(const std::string& plik, int n) {
     calosc.push_back(e.klatka());
   }
   wiersz("cała sieć po najechaniu", podsumuj(calosc), 500);
+
+  // A point far from the middle moved a little as the panel or a drag moves it (its
+  // neighbourhood recomputed, one undo step), then the whole network drawn.
+  std::vector<double> po_edycji;
+  for (int i = 0; i < n; ++i) {
+    const int nr = punkt_daleko(t, i);
+    w_punkt* p = e.dok.tor.p[nr];
+    p->SET_X(p->GET_X() + (i % 2 ? -0.5 : 0.5));
+    zakres_zmiany zakres;
+    zakres.punkty.push_back(static_cast<std::size_t>(nr));
+    e.dok.tor.scal(zakres.punkty);
+    e.okno->po_edycji(zakres);
+    po_edycji.push_back(e.klatka());
+  }
+  wiersz("cała sieć po edycji daleko", podsumuj(po_edycji), 500);
+
+  // Without the GL buffers (the context lost or shared away): everything recorded and
+  // gathered again.
+  std::vector<double> od_nowa;
+  for (int i = 0; i < 3; ++i) {
+    e.okno->plan()->zwolnij_gl();
+    od_nowa.push_back(e.klatka());
+  }
+  wiersz("cała sieć od nowa (po zwolnij_gl)", podsumuj(od_nowa), 500);
 }
 
 }  // namespace

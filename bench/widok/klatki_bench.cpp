@@ -115,6 +115,8 @@ int main(int argc, char** argv) {
     std::swap(dok.tor.e, siec->e);
     std::swap(dok.tor.szablony, siec->szablony);
   }
+  // Its records kept, as after a load: the edits below name what they change.
+  dok.zmiana();
   stan_edytora edytor;
   widok_mierzony plan(dok, edytor);
   plan.show();
@@ -131,18 +133,22 @@ int main(int argc, char** argv) {
   std::printf("widok edycji: skala %.5f, %d punktów w widoku\n", edytor.kamera.skala, punkty_w_widoku(t, edytor.kamera));
   pojedyncza("pierwsza klatka (nagranie)", plan.klatka());
   wiersz("widok edycji (~2000 punktów)", seria(plan, n), 16);
+  // The hover alone changes, as after the editor's commands.
   wiersz("widok edycji po najechaniu", seria(plan, n, [&](int i) {
            dok.tor.punkt_kursor = t.pmax() / 2 + i % 2;
-           dok.odswiez();
+           dok.odswiez_wskazanie();
          }), 16);
-  // An event added each frame on a line at the view's centre, as the editor adds one.
+  // An event added each frame on a line at the view's centre, as the editor adds one: an edit
+  // of that line.
   int linia = 0;
   while (linia + 1 < t.lmax() && t.l[linia]->p1 != srodek && t.l[linia]->p2 != srodek) ++linia;
+  zakres_zmiany zakres;
+  zakres.linie.push_back(static_cast<std::size_t>(linia));
   wiersz("widok edycji po dodaniu zdarzenia", seria(plan, n, [&](int i) {
            zdarzenie z;
            z.pozycja = 0.1 + 0.8 * i / n;
            dok.tor.l[linia]->zdarzenia.dodaj(z);
-           dok.zmiana();
+           dok.zmiana(zakres);
          }), 16);
   edytor.kamera.przes_x += 3 / edytor.kamera.skala * 0.01;
   pojedyncza("klatka po przesunięciu widoku", plan.klatka());
@@ -155,7 +161,7 @@ int main(int argc, char** argv) {
   // Every frame after a hover that moved from one point to another.
   wiersz("cała sieć po najechaniu", seria(plan, n, [&](int i) {
            dok.tor.punkt_kursor = t.pmax() / 3 + i % 2;
-           dok.odswiez();
+           dok.odswiez_wskazanie();
          }), 50, 80);
 
   plan.bez_pamieci = true;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/stan.h"
 #include "io/historia.h"
@@ -50,7 +52,14 @@ class dokument {
   bool cofnij(const krok_historii& krok);
   bool ponow(const krok_historii& krok);
   // Something that is drawn changed without changing the document (selection, hover, options).
-  void odswiez() { ++wersja_; }
+  void odswiez() { zmieniono(nullptr); }
+  // Only what the cursor points at may have changed since the last edit, which the document was
+  // told of: the items are drawn as they were but for the hovered ones.
+  void odswiez_wskazanie() { zmieniono(&NIC); }
+  // What changed since version `od`: the items the scoped edits since then named (the hover
+  // aside), or nothing known when a change without a scope came after it and everything may
+  // have changed. Caches of the picture draw again only what is named.
+  std::optional<zakres_zmiany> zmienione_od(std::uint64_t od) const;
   // The document now equals the file. After a save the history goes on; after a load, when
   // the layout or the route differ from the last step's, a new history starts.
   void zgodny_z_plikiem(const std::string& sciezka);
@@ -69,9 +78,20 @@ class dokument {
  private:
   void zacznij_historie(bool zgodny_z_plikiem);
   std::optional<krok_historii> zatwierdz(const zakres_zmiany* zakres);
+  // A new version, with what it changed when that is known.
+  // The layout's grid of items follows an edit with a scope; anything else rebuilds it at the next pick.
+  void przefiluj(const zakres_zmiany* zakres);
+  void zmieniono(const zakres_zmiany* zakres);
+
+  static inline const zakres_zmiany NIC{};
+  // Scopes kept for zmienione_od: a cache that fell further behind draws everything.
+  static constexpr std::size_t ZAKRESY = 64;
 
   std::string plik_;
   historia historia_;
   odbiorca_krokow* odbiorca_ = nullptr;
   std::uint64_t wersja_ = 0;
+  // The version of the last change without a scope, and the scoped versions after it.
+  std::uint64_t bez_zakresu_ = 0;
+  std::vector<std::pair<std::uint64_t, zakres_zmiany>> zakresy_;
 };

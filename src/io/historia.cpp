@@ -21,7 +21,8 @@ void historia::zacznij(const tor_uklad& tor, const trasa_info& trasa, bool zgodn
 std::optional<krok_historii> historia::zatwierdz(const tor_uklad& tor, const trasa_info& trasa,
                                                 const zakres_zmiany* zakres) {
   krok_historii krok;
-  if (!zakres || !zamien_zakres(tor, trasa, *zakres, stan_, krok.roznice)) {
+  w_zakresie_ = zakres && zamien_zakres(tor, trasa, *zakres, stan_, krok.roznice);
+  if (!w_zakresie_) {
     zapisz_stan(tor, trasa, zapas_, &stan_);
     krok.roznice = porownaj_stany(stan_, zapas_);
     std::swap(stan_, zapas_);  // the same records when nothing changed

@@ -34,6 +34,9 @@ class historia {
   // any layout; the step is the one the whole layout's records would give.
   std::optional<krok_historii> zatwierdz(const tor_uklad& tor, const trasa_info& trasa,
                                          const zakres_zmiany* zakres = nullptr);
+  // Whether the last edit changed only what its scope named (the scope held: the numbers of
+  // items and the lines' points were as recorded); false after an edit without one.
+  bool ostatni_w_zakresie() const { return w_zakresie_; }
   // Back over the step that led to the current state, and forward over a step from it; false,
   // with nothing changed, for a step that does not join the current state.
   bool cofnij(const krok_historii& krok, tor_uklad& tor, trasa_info& trasa);
@@ -60,4 +63,5 @@ class historia {
   std::uint64_t obecny_ = ZADEN;
   std::uint64_t zapisany_ = ZADEN;
   std::uint64_t ostatni_numer_ = ZADEN;
+  bool w_zakresie_ = false;
 };

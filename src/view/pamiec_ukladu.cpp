@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/stan.h"
+#include "io/rekordy_stanu.h"
 #include "track/tor.h"
 #include "view/malarz_gl.h"
 #include "view/odcisk_rysunku.h"
@@ -56,6 +57,67 @@ std::array<int, 4> piksele(const prostokat& p, int w, int h) {
           wiersz(p[3], std::ceil, 1)};
 }
 
+// Indices of a layout's points and lines.
+struct numery_elementow {
+  std::vector<int> punkty, linie;
+};
+
+// The items whose drawing may read what the items of `zakres` hold: an element's points; a
+// line's points; a point's lines, their other points (whose arcs turn towards it), the lines
+// of those (whose straights end where those arcs begin) and their far points (which draw their
+// lines' faults). None when the scope names an item the layout does not have.
+std::optional<numery_elementow> zasieg_zmiany(const w_uklad& u, const zakres_zmiany& zakres) {
+  std::vector<const w_punkt*> punkty;
+  std::vector<const w_linia*> linie;
+  for (std::size_t nr : zakres.punkty) {
+    if (nr >= u.p.size()) return std::nullopt;
+    punkty.push_back(u.p[nr]);
+  }
+  for (std::size_t nr : zakres.linie) {
+    if (nr >= u.l.size()) return std::nullopt;
+    linie.push_back(u.l[nr]);
+  }
+  if (!zakres.elementy.empty()) {
+    std::vector<const w_element*> elementy;
+    for (std::size_t nr : zakres.elementy) {
+      if (nr >= u.e.size()) return std::nullopt;
+      elementy.push_back(u.e[nr]);
+    }
+    std::sort(elementy.begin(), elementy.end());
+    for (const w_punkt* p : u.p)
+      if (p->element && std::binary_search(elementy.begin(), elementy.end(), p->element)) punkty.push_back(p);
+  }
+  for (const w_linia* l : linie) {
+    punkty.push_back(l->p1);
+    punkty.push_back(l->p2);
+  }
+  for (int krok = 0; krok < 2; ++krok) {
+    const std::size_t ile = punkty.size();
+    for (std::size_t i = 0; i < ile; ++i)
+      for (const w_linia* l : punkty[i]->li) {
+        linie.push_back(l);
+        punkty.push_back(l->p1 == punkty[i] ? l->p2 : l->p1);
+      }
+  }
+  // Pointers to indices in one pass over each list; a coarse bit set of the pointers sought
+  // spares most of the look-ups.
+  numery_elementow numery;
+  const auto znajdz = [](auto szukane, const auto& wszystkie, std::vector<int>& wynik) {
+    std::sort(szukane.begin(), szukane.end());
+    szukane.erase(std::unique(szukane.begin(), szukane.end()), szukane.end());
+    constexpr std::size_t BITY = 1 << 14;
+    const auto slot = [](const void* w) { return (reinterpret_cast<std::uintptr_t>(w) >> 4) % BITY; };
+    std::vector<bool> moze(BITY);
+    for (const auto* w : szukane) moze[slot(w)] = true;
+    for (std::size_t i = 0; i < wszystkie.size(); ++i)
+      if (moze[slot(wszystkie[i])] && std::binary_search(szukane.begin(), szukane.end(), wszystkie[i]))
+        wynik.push_back(static_cast<int>(i));
+  };
+  znajdz(std::move(punkty), u.p, numery.punkty);
+  znajdz(std::move(linie), u.l, numery.linie);
+  return numery;
+}
+
 }  // namespace
 
 pamiec_ukladu::pamiec_ukladu(const w_uklad& uklad)
@@ -74,19 +136,20 @@ void pamiec_ukladu::dopasuj(std::vector<kawalek>& kawalki, int ile, bool linie) 
   }
 }
 
-std::uint64_t pamiec_ukladu::odcisk(const kawalek& k, bool aktywny) {
+std::uint64_t pamiec_ukladu::odcisk_elementu(const kawalek& k, int nr, bool aktywny) {
+  ++odciski_elementow_;
+  odcisk_rysunku e;
+  if (k.linie)
+    e.linia(*uklad_.l[nr], uklad_.flagi_linii(nr, aktywny), tor_);
+  else
+    e.punkt(*uklad_.p[nr], uklad_.flagi_punktu(nr, aktywny), tor_);
+  return e.wartosc();
+}
+
+std::uint64_t pamiec_ukladu::odcisk_kawalka(const std::vector<std::uint64_t>& odciski) {
   odcisk_rysunku o;
-  o.dodaj(k.ile);
-  odciski_.clear();
-  for (int i = k.pierwszy; i < k.pierwszy + k.ile; ++i) {
-    odcisk_rysunku e;
-    if (k.linie)
-      e.linia(*uklad_.l[i], uklad_.flagi_linii(i, aktywny), tor_);
-    else
-      e.punkt(*uklad_.p[i], uklad_.flagi_punktu(i, aktywny), tor_);
-    odciski_.push_back(e.wartosc());
-    o.dodaj(e.wartosc());
-  }
+  o.dodaj(static_cast<int>(odciski.size()));
+  for (std::uint64_t e : odciski) o.dodaj(e);
   return o.wartosc();
 }
 
@@ -108,28 +171,67 @@ void pamiec_ukladu::nagraj(kawalek& k, bool aktywny) {
   k.zapis = brudnopis_.kopia();
 }
 
+void pamiec_ukladu::przyjmij(kawalek& k, std::uint64_t odcisk, bool aktywny) {
+  // Where the picture changes: each changed item's old and new extent, every item's when
+  // items come or go. Past a few runs' worth the view is gathered whole anyway.
+  const bool te_same = k.elementy.size() == odciski_.size();
+  zmienione_elementy_.clear();
+  for (std::size_t i = 0; i < odciski_.size(); ++i)
+    if (!te_same || k.elementy[i].odcisk != odciski_[i]) zmienione_elementy_.push_back(i);
+  for (std::size_t i = 0; i < k.elementy.size(); ++i)
+    if (!te_same || k.elementy[i].odcisk != odciski_[i]) zmienione_.push_back(k.elementy[i].zasieg.rozwin());
+  nagraj(k, aktywny);
+  for (std::size_t i : zmienione_elementy_) zmienione_.push_back(k.elementy[i].zasieg.rozwin());
+  if (zmienione_.size() > 8 * ROZMIAR_KAWALKA) nagrano_ = true;
+  if (nagrano_) zmienione_.clear();
+  k.odcisk = odcisk;
+  ++nagrania_;
+}
+
 void pamiec_ukladu::aktualizuj(bool aktywny) {
   dopasuj(punkty_, uklad_.pmax(), false);
   dopasuj(linie_, uklad_.lmax(), true);
   for (auto* kawalki : {&punkty_, &linie_})
     for (kawalek& k : *kawalki) {
-      const std::uint64_t o = odcisk(k, aktywny);
-      if (o == k.odcisk && !k.elementy.empty()) continue;
-      // Where the picture changes: each changed item's old and new extent, every item's when
-      // items come or go. Past a few runs' worth the view is gathered whole anyway.
-      const bool te_same = k.elementy.size() == odciski_.size();
-      zmienione_elementy_.clear();
-      for (std::size_t i = 0; i < odciski_.size(); ++i)
-        if (!te_same || k.elementy[i].odcisk != odciski_[i]) zmienione_elementy_.push_back(i);
-      for (std::size_t i = 0; i < k.elementy.size(); ++i)
-        if (!te_same || k.elementy[i].odcisk != odciski_[i]) zmienione_.push_back(k.elementy[i].zasieg.rozwin());
-      nagraj(k, aktywny);
-      for (std::size_t i : zmienione_elementy_) zmienione_.push_back(k.elementy[i].zasieg.rozwin());
-      if (zmienione_.size() > 8 * ROZMIAR_KAWALKA) nagrano_ = true;
-      if (nagrano_) zmienione_.clear();
-      k.odcisk = o;
-      ++nagrania_;
+      odciski_.clear();
+      for (int i = k.pierwszy; i < k.pierwszy + k.ile; ++i) odciski_.push_back(odcisk_elementu(k, i, aktywny));
+      const std::uint64_t o = odcisk_kawalka(odciski_);
+      if (o != k.odcisk || k.elementy.empty()) przyjmij(k, o, aktywny);
     }
+}
+
+bool pamiec_ukladu::aktualizuj(bool aktywny, const zakres_zmiany& zakres) {
+  const auto w_kawalkach = [](const std::vector<kawalek>& kawalki) {
+    return kawalki.empty() ? 0 : kawalki.back().pierwszy + kawalki.back().ile;
+  };
+  if (w_kawalkach(punkty_) != uklad_.pmax() || w_kawalkach(linie_) != uklad_.lmax()) return false;
+  std::optional<numery_elementow> numery = zasieg_zmiany(uklad_, zakres);
+  if (!numery) return false;
+  // The hover that was and is, and the last point clicked, change their items' flags.
+  for (int nr : {punkt_kursor_, ostatni_punkt_, uklad_.punkt_kursor, uklad_.ostatni_punkt})
+    if (nr >= 0 && nr < uklad_.pmax()) numery->punkty.push_back(nr);
+  for (int nr : {linia_kursor_, uklad_.linia_kursor})
+    if (nr >= 0 && nr < uklad_.lmax()) numery->linie.push_back(nr);
+
+  for (auto [kawalki, nr] : {std::pair{&punkty_, &numery->punkty}, std::pair{&linie_, &numery->linie}}) {
+    std::sort(nr->begin(), nr->end());
+    nr->erase(std::unique(nr->begin(), nr->end()), nr->end());
+    for (auto i = nr->begin(); i != nr->end();) {
+      kawalek& k = (*kawalki)[static_cast<std::size_t>(*i / ROZMIAR_KAWALKA)];
+      // The run's items as recorded, the named ones as they are now.
+      odciski_.clear();
+      for (const element& e : k.elementy) odciski_.push_back(e.odcisk);
+      bool zmiana = false;
+      for (; i != nr->end() && *i < k.pierwszy + k.ile; ++i) {
+        std::uint64_t& o = odciski_[static_cast<std::size_t>(*i - k.pierwszy)];
+        const std::uint64_t teraz = odcisk_elementu(k, *i, aktywny);
+        zmiana = zmiana || teraz != o;
+        o = teraz;
+      }
+      if (zmiana) przyjmij(k, odcisk_kawalka(odciski_), aktywny);
+    }
+  }
+  return true;
 }
 
 void pamiec_ukladu::zbierz(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno, int glebia) {
@@ -210,7 +312,7 @@ bool pamiec_ukladu::popraw(const przeksztalcenie& ekran, double piksel, const st
   return wierny;
 }
 
-void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja) {
+void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja, const zakres_zmiany* zakres) {
   const opcje teraz{stan.rysowanie.flagi, stan.rysowanie.biale_linie, stan.tekstura_zdarzen, uklad_.kolorystyka, aktywny};
   if (teraz != opcje_) {
     opcje_ = teraz;
@@ -220,7 +322,10 @@ void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja) {
       for (kawalek& k : *kawalki) k.elementy.clear();
   }
   if (!znana_wersja_ || wersja != wersja_) {
-    aktualizuj(aktywny);
+    if (!znana_wersja_ || !zakres || !aktualizuj(aktywny, *zakres)) aktualizuj(aktywny);
+    punkt_kursor_ = uklad_.punkt_kursor;
+    linia_kursor_ = uklad_.linia_kursor;
+    ostatni_punkt_ = uklad_.ostatni_punkt;
     znana_wersja_ = true;
     wersja_ = wersja;
   }

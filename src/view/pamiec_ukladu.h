@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "view/zachowany_obraz.h"
@@ -10,6 +11,7 @@
 
 class w_uklad;
 class malarz_gl;
+struct zakres_zmiany;
 
 // The picture of one layout kept between frames. Points and lines are grouped in runs of
 // consecutive indices (points first, as the layout draws them); a run's drawing calls are
@@ -26,8 +28,15 @@ class pamiec_ukladu {
   explicit pamiec_ukladu(const w_uklad& uklad);
 
   // Draws the layout through m's current matrix. `wersja` is the document's: while it stays,
-  // the layout is taken as unchanged.
-  void rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja);
+  // the layout is taken as unchanged. `zakres`, when known, names what changed since the
+  // version drawn last (zmienione_od): only those items and the ones whose drawing reads them
+  // are looked at again; without it every item is.
+  void rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja, const zakres_zmiany* zakres = nullptr);
+  // The document's version drawn last, none before the first frame or after a display option
+  // changed.
+  std::optional<std::uint64_t> wersja() const {
+    return znana_wersja_ ? std::optional<std::uint64_t>(wersja_) : std::nullopt;
+  }
 
   // Deletes the GL buffers and the kept picture: call with the context current. The next frame
   // gathers the arrays again.
@@ -35,6 +44,8 @@ class pamiec_ukladu {
 
   // Runs recorded so far: what the changes since the first frame cost.
   std::uint64_t nagrania() const { return nagrania_; }
+  // Items fingerprinted so far: what looking for the changes cost.
+  std::uint64_t odciski() const { return odciski_elementow_; }
   // Times the whole view was gathered: what the frames cost besides laying the picture over.
   std::uint64_t zebrania() const { return zebrania_; }
 
@@ -76,9 +87,16 @@ class pamiec_ukladu {
   };
 
   void aktualizuj(bool aktywny);
+  // Only the items of `zakres`, what reads them and the hover that was and is; false when the
+  // layout does not have the items recorded and every item must be looked at.
+  bool aktualizuj(bool aktywny, const zakres_zmiany& zakres);
   void dopasuj(std::vector<kawalek>& kawalki, int ile, bool linie);
-  // The fingerprint of the run; of each of its items in odciski_.
-  std::uint64_t odcisk(const kawalek& k, bool aktywny);
+  std::uint64_t odcisk_elementu(const kawalek& k, int nr, bool aktywny);
+  // The fingerprint of the run from its items' in odciski_.
+  static std::uint64_t odcisk_kawalka(const std::vector<std::uint64_t>& odciski);
+  // Records the run again with its items' fingerprints in odciski_, noting where the picture
+  // changes.
+  void przyjmij(kawalek& k, std::uint64_t odcisk, bool aktywny);
   void nagraj(kawalek& k, bool aktywny);
   void zbierz(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno, int glebia);
   // Draws again in the kept picture the pixels that the changed items covered and cover now;
@@ -93,7 +111,10 @@ class pamiec_ukladu {
   std::uint64_t wersja_ = 0;
   opcje opcje_{};
   bool nagrano_ = true;
+  // The hover and the last point clicked when the runs were looked at.
+  int punkt_kursor_ = -1, linia_kursor_ = -1, ostatni_punkt_ = -1;
   std::uint64_t nagrania_ = 0;
+  std::uint64_t odciski_elementow_ = 0;
   std::uint64_t zebrania_ = 0;
   std::vector<std::uint64_t> odciski_;
   // The extents, before and after, of the items recorded again since the last frame.

@@ -85,7 +85,11 @@ void sterowanie::po_poleceniu(bool po_edycji) {
   dok_.tor.panel_tryb = PANEL_NIEUSTAWIONY;
   wskaz_pod_kursorem();
   zdarzenia_.po_poleceniu();
-  dok_.odswiez();
+  // After an edit the document knows what it changed; here only the hover moves.
+  if (po_edycji)
+    dok_.odswiez_wskazanie();
+  else
+    dok_.odswiez();
 }
 
 bool sterowanie::przeciaganie_lewym(bool& edycja) {
@@ -325,6 +329,7 @@ bool sterowanie::zwolnienie(przycisk_myszy p, const zdarzenie_myszy& z) {
       // The box selects track in every mode.
       const widok& w = stan_.kamera;
       dok_.tor.zaznacz_prostokat(m.ramka_x, m.ramka_y, m.plan_x(w), m.plan_y(w), m.shift);
+      dok_.odswiez();
       po_poleceniu();
       return true;
     }

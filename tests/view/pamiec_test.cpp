@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -266,6 +267,203 @@ TEST_F(PamiecObrazu, NajechanieNieZbieraWidokuOdNowa) {
   edytor.kamera.przes_x += 10;
   EXPECT_EQ(klatka(), 2u);
   EXPECT_EQ(klatka(), 2u);
+}
+
+zakres_zmiany w_zakresie(bool punkt, int nr) {
+  zakres_zmiany z;
+  (punkt ? z.punkty : z.linie).push_back(static_cast<std::size_t>(nr));
+  return z;
+}
+
+// Edits that name what they changed (events added and removed, points moved with the arcs
+// and faults around them, the hover), mixed with ones that name nothing or name wrongly (a
+// deletion, an undo): the kept picture follows them all as drawing every item would.
+TEST_F(PamiecObrazu, ZmianyWZakresiePoprawiajaTylkoSwojeMiejsce) {
+  malarz_gl m;
+  pamiec_planu pamiec(m, dok);
+  tor_uklad& t = dok.tor;
+  dok.zmiana();
+  ustaw_kadr(edytor.kamera, t.pokaz_wszystko());
+  const widok calosc = edytor.kamera;
+  porownaj(m, pamiec, "na początku");
+  porownaj(m, pamiec, "zachowany");
+
+  std::mt19937 los(23);
+  const auto nr = [&los](int ile) { return std::uniform_int_distribution<int>(0, ile - 1)(los); };
+  // A free point whose neighbours are free too: a recompute snaps nothing else when it moves.
+  const auto wolny_punkt = [&] {
+    for (;;) {
+      const int i = nr(t.pmax());
+      const w_punkt* p = t.p[i];
+      if (p->element || p->li.empty()) continue;
+      if (std::none_of(p->li.begin(), p->li.end(), [p](const w_linia* l) { return l->drugi_koniec(p)->element; }))
+        return i;
+    }
+  };
+  std::vector<krok_historii> kroki;
+  const auto zmiana = [&](const zakres_zmiany& z) {
+    if (const auto krok = dok.zmiana(z)) kroki.push_back(*krok);
+  };
+  // A point moved so that a line beyond its neighbour turns faulty or sound: only what reads
+  // the neighbour's arc shows it.
+  [&] {
+    for (int i = 0; i < t.pmax(); ++i) {
+      w_punkt* p = t.p[i];
+      if (p->element || p->li.size() != 2 || p->li[0]->drugi_koniec(p)->element || p->li[1]->drugi_koniec(p)->element)
+        continue;
+      const double x = p->GET_X(), y = p->GET_Y();
+      // Lines of another run than the point's lines: a run is recorded again whole.
+      const auto kawalek = [&t](const w_linia* l) { return t.indeks_linii(l) / pamiec_ukladu::ROZMIAR_KAWALKA; };
+      std::vector<std::pair<tor_linia*, bool>> dalej;
+      for (const w_linia* l : p->li)
+        for (w_linia* d : l->drugi_koniec(p)->li)
+          if (kawalek(d) != kawalek(p->li[0]) && kawalek(d) != kawalek(p->li[1]))
+            dalej.emplace_back(static_cast<tor_linia*>(d), static_cast<tor_linia*>(d)->blad);
+      if (dalej.empty()) continue;
+      for (wektor o : {wektor{12, 0}, wektor{0, 12}, wektor{-12, 0}, wektor{0, -12}}) {
+        p->SET_X(x + o.x);
+        p->SET_Y(y + o.y);
+        t.przelicz_wszystko();
+        for (const auto& [d, blad] : dalej)
+          if (d->blad != blad) {
+            zmiana(w_zakresie(true, i));
+            edytor.kamera.skala = 0.3;
+            edytor.kamera.przes_x = -d->p1->GET_X();
+            edytor.kamera.przes_y = -d->p1->GET_Y();
+            porownaj(m, pamiec, "linia za sąsiadem punktu " + std::to_string(i) + (d->blad ? " błędna" : " dobra"));
+            return;
+          }
+        p->SET_X(x);
+        p->SET_Y(y);
+        t.przelicz_wszystko();
+      }
+    }
+    ADD_FAILURE() << "no move changes a line beyond a neighbour";
+  }();
+  for (int krok = 0; krok < 40; ++krok) {
+    std::string co;
+    wektor gdzie{0, 0};
+    switch (krok % 8) {
+      case 0:
+      case 4: {
+        const int i = nr(t.lmax());
+        zdarzenie z;
+        z.typ = ZD_PRZYSTANEK + nr(3);
+        z.pozycja = 0.3;
+        t.linia(i)->zdarzenia.dodaj(z);
+        zmiana(w_zakresie(false, i));
+        co = "zdarzenie na linii " + std::to_string(i);
+        gdzie = {t.l[i]->p1->GET_X(), t.l[i]->p1->GET_Y()};
+        break;
+      }
+      case 1:
+      case 5:
+      case 6: {
+        const int i = wolny_punkt();
+        t.p[i]->SET_X(t.p[i]->GET_X() + std::uniform_real_distribution<double>(-9, 9)(los));
+        t.p[i]->SET_Y(t.p[i]->GET_Y() + std::uniform_real_distribution<double>(-9, 9)(los));
+        t.przelicz_wszystko();
+        zmiana(w_zakresie(true, i));
+        co = "punkt " + std::to_string(i) + " przeniesiony";
+        gdzie = {t.p[i]->GET_X(), t.p[i]->GET_Y()};
+        break;
+      }
+      case 2: {
+        int i = nr(t.pmax());
+        while (t.punkt(i)->zdarzenia.pusta()) i = (i + 1) % t.pmax();
+        t.punkt(i)->zdarzenia.usun(0);
+        zmiana(w_zakresie(true, i));
+        co = "zdarzenie usunięte z punktu " + std::to_string(i);
+        gdzie = {t.p[i]->GET_X(), t.p[i]->GET_Y()};
+        break;
+      }
+      case 3:
+        t.punkt_kursor = nr(t.pmax());
+        t.linia_kursor = nr(t.lmax());
+        dok.odswiez_wskazanie();
+        co = "kursor na " + std::to_string(t.punkt_kursor);
+        break;
+      case 7:
+        if (krok % 16 == 7) {
+          // Named by its scope, though points go: the history cannot hold to it.
+          const int i = wolny_punkt();
+          t.usun_punkt_nr(i);
+          t.przelicz_wszystko();
+          zmiana(w_zakresie(true, i));
+          co = "punkt " + std::to_string(i) + " usunięty";
+        } else {
+          ASSERT_TRUE(dok.cofnij(kroki.back()));
+          kroki.pop_back();
+          co = "cofnięte";
+        }
+        break;
+    }
+    edytor.kamera = calosc;
+    porownaj(m, pamiec, co);
+    if (krok % 3 == 0) {
+      // Close by, where a stale neighbour's arc would show.
+      edytor.kamera.skala = 0.6;
+      edytor.kamera.przes_x = -gdzie.x;
+      edytor.kamera.przes_y = -gdzie.y;
+      porownaj(m, pamiec, co + ", z bliska");
+    }
+  }
+
+  // A lone point in the first run deleted, the last one moved into its place and a new one
+  // added: as many items as before, but a scope naming the moved point's line no longer holds.
+  edytor.kamera = calosc;
+  t.dodaj_do_p(t.utworz_punkt(150, 150, 0));
+  std::swap(t.p[3], t.p.back());
+  w_punkt* ostatni = t.utworz_punkt(160, 150, 0);
+  t.dodaj_do_p(ostatni);
+  t.polacz(t.p[wolny_punkt()], ostatni);
+  t.przelicz_wszystko();
+  dok.zmiana();
+  porownaj(m, pamiec, "samotny punkt");
+  t.usun_punkt_nr(3);
+  t.dodaj_do_p(t.utworz_punkt(170, 160, 0));
+  t.przelicz_wszystko();
+  zakres_zmiany z = w_zakresie(false, t.indeks_linii(ostatni->li[0]));
+  z.punkty.push_back(3);
+  zmiana(z);
+  porownaj(m, pamiec, "punkty przenumerowane");
+}
+
+// A scoped edit looks at a handful of items, one without a scope at all of them.
+TEST_F(PamiecObrazu, ZakresOgraniczaOdciski) {
+  pamiec_ukladu pamiec(dok.tor);
+  tor_uklad& t = dok.tor;
+  dok.zmiana();
+  ustaw_kadr(edytor.kamera, t.pokaz_wszystko());
+  auto klatka = [&] {
+    const std::optional<zakres_zmiany> z = dok.zmienione_od(pamiec.wersja().value_or(0));
+    const std::uint64_t przed = pamiec.odciski();
+    gl.rysunek(edytor.kamera, [&](malarz_gl& mg) { pamiec.rysuj(mg, true, dok.wersja(), z ? &*z : nullptr); });
+    return pamiec.odciski() - przed;
+  };
+  const std::uint64_t wszystkie = static_cast<std::uint64_t>(t.pmax() + t.lmax());
+  EXPECT_EQ(klatka(), wszystkie);
+  zdarzenie z;
+  t.linia(300)->zdarzenia.dodaj(z);
+  const std::optional<krok_historii> krok = dok.zmiana(w_zakresie(false, 300));
+  dok.odswiez_wskazanie();
+  EXPECT_LT(klatka(), 40u);
+  EXPECT_EQ(klatka(), 0u) << "bez zmiany";
+  ASSERT_TRUE(krok && dok.cofnij(*krok));
+  EXPECT_LT(klatka(), 40u) << "cofnięte";
+  t.p[5]->ZAZNACZ(true);
+  dok.odswiez();
+  EXPECT_EQ(klatka(), wszystkie);
+
+  // The document keeps a bounded number of scopes: a cache that fell further behind is told
+  // nothing, one that kept up what changed since.
+  const std::uint64_t dawno = dok.wersja();
+  for (int i = 0; i < 100; ++i) dok.odswiez_wskazanie();
+  const std::uint64_t niedawno = dok.wersja();
+  dok.zmiana(w_zakresie(false, 7));
+  EXPECT_FALSE(dok.zmienione_od(dawno));
+  ASSERT_TRUE(dok.zmienione_od(niedawno));
+  EXPECT_EQ(dok.zmienione_od(niedawno)->linie, std::vector<std::size_t>{7});
 }
 
 // A point of a kind that draws translucent colours: order matters where they overlap, and the

@@ -166,8 +166,11 @@ TEST_F(plan_testowy, RamkaWKazdymPorzadkuRogow) {
     mysz.ruch(nad(r[0], r[1]));
     mysz.nacisniecie(przycisk_myszy::srodkowy, nad(r[0], r[1], false, false, true));
     mysz.ruch(nad(r[2], r[3], false, false, true));
+    const std::uint64_t wersja = dok.wersja();
     mysz.zwolnienie(przycisk_myszy::srodkowy, nad(r[2], r[3]));
     EXPECT_EQ(u.ile_zaznaczonych_punktow(), 2);
+    // The selection is no edit's scope: the picture's caches look at everything.
+    EXPECT_FALSE(dok.zmienione_od(wersja));
     EXPECT_FALSE(u.p[2]->CZY_ZAZNACZONY());
   }
   // A middle release with no press before it selects nothing.
