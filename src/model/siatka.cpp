@@ -67,12 +67,18 @@ void siatka::zbuduj(const std::vector<ramka_wskazania>& boxes) {
   // About four items to a cell, and never more cells than items, however narrow the plan.
   const double w = x2 > x1 ? x2 - x1 : 0, h = y2 > y1 ? y2 - y1 : 0;
   const double na_komorke = 4.0 / static_cast<double>(std::max<std::size_t>(n, 1));
-  bok_ = std::max(std::sqrt(w * h * na_komorke), std::max(w, h) * na_komorke);
-  if (!(bok_ > 0) || !std::isfinite(bok_)) bok_ = 1;
+  // The roots apart: w * h overflows on a plan near the ends of what a double holds.
+  bok_ = std::max(std::sqrt(w) * std::sqrt(h * na_komorke), std::max(w, h) * na_komorke);
   x0_ = std::isfinite(x1) ? x1 : 0;
   y0_ = std::isfinite(y1) ? y1 : 0;
-  kolumny_ = static_cast<int>(std::min(w / bok_, 1e6)) + 1;
-  wiersze_ = static_cast<int>(std::min(h / bok_, 1e6)) + 1;
+  if (bok_ > 0 && std::isfinite(bok_)) {
+    kolumny_ = static_cast<int>(std::min(w / bok_, 1e6)) + 1;
+    wiersze_ = static_cast<int>(std::min(h / bok_, 1e6)) + 1;
+  } else {
+    // Every item at one place, or a plan wider than a double measures: one cell for all.
+    bok_ = 1;
+    kolumny_ = wiersze_ = 1;
+  }
 
   const std::size_t komorki = static_cast<std::size_t>(kolumny_) * static_cast<std::size_t>(wiersze_);
   poczatki_.assign(komorki + 1, 0);

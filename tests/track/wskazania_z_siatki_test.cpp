@@ -218,4 +218,16 @@ TEST(WskazaniaZSiatki, JakPrzezWszystkiePoEdycjachICofnieciach) {
   }
 }
 
+// A plan whose extent a double cannot measure (points near its ends) gets one cell, not a
+// grid of a trillion.
+TEST(WskazaniaZSiatki, PlanNaKrancachLiczb) {
+  rejestrator_komunikatow komunikaty;
+  std::mt19937 los(7);
+  dokument d;
+  losowy_uklad(d.tor, los, 0);
+  for (const double x : {-1e300, 1e300}) d.tor.dodaj_do_p(new tor_punkt(0, x, x, 0, 50, d.tor.obiekt_domyslny));
+  d.zgodny_z_plikiem("krance.vxm");
+  porownaj_wskazania(d, los, "krańce");
+}
+
 }  // namespace
