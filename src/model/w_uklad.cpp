@@ -299,9 +299,10 @@ const w_uklad::podsumowanie_zaznaczenia& w_uklad::zaznaczenie() const {
 }
 
 void w_uklad::odznacz_wszystko() {
-  // Nothing selected: every flag these write is clear already.
+  // No point or line selected: every flag these write is clear already (an element's flag is
+  // written through its points).
   const podsumowanie_zaznaczenia& z = zaznaczenie();
-  if (z.punkty == 0 && z.linie == 0 && z.elementy == 0) return;
+  if (z.punkty == 0 && z.linie == 0) return;
   for (w_punkt* punkt : p) punkt->ZAZNACZ(false);
   for (w_linia* linia : l) linia->ZAZNACZ(false);
 }
