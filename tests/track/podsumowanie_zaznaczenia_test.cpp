@@ -54,6 +54,16 @@ void porownaj_po_wskazaniu(const w_uklad& u, const std::string& gdzie) {
   }
 }
 
+// A click that starts a new selection leaves selected only what it hit: a point or a line, or
+// the whole element either belongs to.
+void porownaj_po_kliku(const w_uklad& u, const std::string& gdzie) {
+  const auto punktu = [](const w_punkt* q) -> const void* { return q->element ? static_cast<const void*>(q->element) : q; };
+  const auto linii = [](const w_linia* q) -> const void* { return q->w_elemencie() ? static_cast<const void*>(q->p1->element) : q; };
+  const void* trafiony = u.punkt_kursor >= 0 ? punktu(u.p[u.punkt_kursor]) : u.linia_kursor >= 0 ? linii(u.l[u.linia_kursor]) : nullptr;
+  for (const w_punkt* q : u.p) EXPECT_EQ(q->CZY_ZAZNACZONY(), trafiony && punktu(q) == trafiony) << gdzie;
+  for (const w_linia* q : u.l) EXPECT_EQ(q->CZY_ZAZNACZONY(), trafiony && linii(q) == trafiony) << gdzie;
+}
+
 class ruchy {
  public:
   ruchy(unsigned ziarno, const std::string& plik) : los_(ziarno), plik_(plik) {
@@ -155,9 +165,13 @@ TEST(PodsumowanieZaznaczenia, JakPoliczonePoKazdymRuchu) {
     for (int ruch = 0; ruch < 120; ++ruch) {
       // Half of the moves are hovers: most of a session.
       const int co = los() % 2 ? 0 : int(los() % 14);
+      const tor_uklad& u = g.d().tor;
+      const bool nowe = co == 1 && (u.punkt_kursor == -1 || (u.punkt_kursor >= 0 && u.punkt_kursor < u.pmax() &&
+                                                             !u.p[u.punkt_kursor]->CZY_ZAZNACZONY()));
       const std::string gdzie = "ziarno " + std::to_string(ziarno) + " ruch " + std::to_string(ruch) + " " + g.wykonaj(co);
-      porownaj_podsumowanie(g.d().tor, gdzie);
-      if (co <= 2) porownaj_po_wskazaniu(g.d().tor, gdzie);
+      porownaj_podsumowanie(u, gdzie);
+      if (co <= 2) porownaj_po_wskazaniu(u, gdzie);
+      if (nowe) porownaj_po_kliku(u, gdzie);
       if (::testing::Test::HasFailure()) return;
     }
   }
