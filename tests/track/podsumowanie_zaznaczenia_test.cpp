@@ -127,10 +127,14 @@ class ruchy {
   int nr(int ile) { return ile > 0 ? int(los_() % unsigned(ile)) : 0; }
   double r(double a, double b) { return std::uniform_real_distribution<double>(a, b)(los_); }
 
-  // On a point, near one or anywhere.
+  // On a point, near one, on the middle of a line or anywhere.
   std::pair<double, double> miejsce() {
     const tor_uklad& u = d_.tor;
     if (u.p.empty() || nr(4) == 0) return {r(-20, 80), r(-20, 80)};
+    if (!u.l.empty() && nr(3) == 0) {
+      const w_linia* q = u.l[nr(u.lmax())];
+      return {(q->p1->GET_X() + q->p2->GET_X()) / 2, (q->p1->GET_Y() + q->p2->GET_Y()) / 2};
+    }
     const w_punkt* q = u.p[nr(u.pmax())];
     const double o = nr(2) ? 0 : r(-4, 4);
     return {q->GET_X() + o, q->GET_Y() + o};
