@@ -167,8 +167,8 @@ TEST(PodsumowanieZaznaczenia, JakPoliczonePoKazdymRuchu) {
     ruchy g(ziarno, plik);
     std::mt19937 los(ziarno * 7919);
     for (int ruch = 0; ruch < 120; ++ruch) {
-      // Half of the moves are hovers: most of a session.
-      const int co = los() % 2 ? 0 : int(los() % 14);
+      // Half of the moves are hovers and a sixth clicks: most of a session.
+      const int co = los() % 2 ? 0 : los() % 3 ? int(los() % 14) : 1;
       const tor_uklad& u = g.d().tor;
       const bool nowe = co == 1 && (u.punkt_kursor == -1 || (u.punkt_kursor >= 0 && u.punkt_kursor < u.pmax() &&
                                                              !u.p[u.punkt_kursor]->CZY_ZAZNACZONY()));
