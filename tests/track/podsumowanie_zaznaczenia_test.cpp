@@ -35,23 +35,16 @@ void porownaj_podsumowanie(const w_uklad& u, const std::string& gdzie) {
 // After a pick: the element of what the cursor is on is lit, no other; the panel shows the one
 // selected point, else line, else element.
 void porownaj_po_wskazaniu(const w_uklad& u, const std::string& gdzie) {
-  const w_element* pod_kursorem = nullptr;
-  if (u.punkt_kursor >= 0) pod_kursorem = u.p[u.punkt_kursor]->element;
-  if (u.linia_kursor >= 0 && u.l[u.linia_kursor]->w_elemencie()) pod_kursorem = u.l[u.linia_kursor]->p1->element;
+  const w_element* pod_kursorem = u.punkt_kursor >= 0 ? u.p[u.punkt_kursor]->element
+                                  : u.linia_kursor >= 0 && u.l[u.linia_kursor]->w_elemencie() ? u.l[u.linia_kursor]->p1->element
+                                                                                              : nullptr;
   for (const w_element* el : u.e) EXPECT_EQ(bool(el->podswietlony()), el == pod_kursorem) << gdzie;
   const w_uklad::podsumowanie_zaznaczenia o = policz_doslownie(u);
-  if (o.punkty == 1) {
-    EXPECT_EQ(u.panel_tryb, PANEL_PUNKT) << gdzie;
-    EXPECT_EQ(u.panel_nr, o.punkt) << gdzie;
-  } else if (o.linie == 1) {
-    EXPECT_EQ(u.panel_tryb, PANEL_LINIA) << gdzie;
-    EXPECT_EQ(u.panel_nr, o.linia) << gdzie;
-  } else if (o.elementy == 1) {
-    EXPECT_EQ(u.panel_tryb, PANEL_ELEMENT) << gdzie;
-    EXPECT_EQ(u.panel_nr, o.element) << gdzie;
-  } else {
-    EXPECT_EQ(u.panel_tryb, PANEL_PUSTY) << gdzie;
-  }
+  const std::pair<int, int> panel = o.punkty == 1     ? std::pair(PANEL_PUNKT, o.punkt)
+                                    : o.linie == 1    ? std::pair(PANEL_LINIA, o.linia)
+                                    : o.elementy == 1 ? std::pair(PANEL_ELEMENT, o.element)
+                                                      : std::pair(PANEL_PUSTY, u.panel_nr);
+  EXPECT_EQ(std::pair(u.panel_tryb, u.panel_nr), panel) << gdzie;
 }
 
 // A click that starts a new selection leaves selected only what it hit: a point or a line, or
