@@ -30,6 +30,6 @@ zakres_zmiany zakres_przesuniecia(const tor_uklad& u) {
     z.punkty.push_back(i);
   }
   for (std::size_t i = 0; i < u.e.size(); ++i)
-    if (u.e[i]->zaznaczony) z.elementy.push_back(i);
+    if (u.e[i]->zaznaczony()) z.elementy.push_back(i);
   return z;
 }

@@ -48,7 +48,7 @@ void czytaj_siec(czytnik_rekordow& s, siec_uklad& siec) {
     s.pomin(POMIJANE_W_REKORDZIE_SIECI);
     siec.dodaj_do_p(siec.utworz_punkt(x, y, z));
   }
-  if (n > 0) siec.p.back()->zaznaczony = 1;
+  if (n > 0) siec.p.back()->ustaw_zaznaczony(true);
 
   const int m = s.licznik(REKORD_PRZESLA, "przęseł sieci trakcyjnej");
   for (int i = 0; i < m; ++i) {
@@ -98,7 +98,7 @@ void czytaj_tory(czytnik_rekordow& s, tor_uklad& tor) {
     t->parametr1 = parametr1;
     t->parametr2 = parametr2;
     t->obiekt = obiekt;
-    t->zaznaczony = 1;
+    t->ustaw_zaznaczony(true);
     tor.dodaj_do_p(t);
   }
 

@@ -43,7 +43,7 @@ class przywracanie {
     przywroc_elementy();
     for (const auto& [nr, element] : elementy_punktow_) {
       if (element >= u_.emax()) niespojny("element punktu " + std::to_string(nr));
-      u_.p[nr]->element = element >= 0 ? u_.e[element] : nullptr;
+      u_.p[nr]->ustaw_element(element >= 0 ? u_.e[element] : nullptr);
     }
     przywroc_linie();
     uloz_listy_linii();

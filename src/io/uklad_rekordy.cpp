@@ -115,7 +115,7 @@ void dopisz(w_uklad& u, Czytnik& s, const najmniejsze_rekordy& najmniejsze, Czyt
       const int r = s.int32();
       if (r >= k)
         odrzuc("punkt", i, "indeks elementu " + std::to_string(r) + " poza zakresem 0.." + std::to_string(k - 1));
-      if (r >= 0) u.p[p0 + i]->element = u.e[e0 + r];
+      if (r >= 0) u.p[p0 + i]->ustaw_element(u.e[e0 + r]);
     }
   } catch (...) {
     cofnij_dopisane(u, p0, l0, e0);
@@ -125,7 +125,7 @@ void dopisz(w_uklad& u, Czytnik& s, const najmniejsze_rekordy& najmniejsze, Czyt
     // What was read is unselected already: deselecting all touches only what was there.
     for (int i = 0; i < p0; ++i) u.p[i]->ZAZNACZ(false);
     for (std::size_t i = 0; i < l0; ++i) u.l[i]->ZAZNACZ(false);
-    u.p.back()->zaznaczony = 1;
+    u.p.back()->ustaw_zaznaczony(true);
     u.punkt_kursor = u.linia_kursor = -1;
   }
 }

@@ -34,7 +34,7 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
   if (najblizszy >= 0 && minimum < r) {
     punkt_kursor = najblizszy;
     w_punkt* punkt = p[najblizszy];
-    if (punkt->element) punkt->element->podswietlony = 1;
+    if (punkt->element) podswietl(punkt->element);
     if (klik) {
       ostatni_punkt = najblizszy;
       punkt->ZAZNACZ(true);
@@ -66,7 +66,7 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
     }
     if (linia_kursor >= 0) {
       w_linia* linia = l[linia_kursor];
-      if (linia->w_elemencie()) linia->p1->element->podswietlony = 1;
+      if (linia->w_elemencie()) podswietl(linia->p1->element);
       if (klik) linia->ZAZNACZ(true);
     }
   }
@@ -74,15 +74,16 @@ void w_uklad::wskaz(double x, double y, double r, bool klik, bool zachowaj_zazna
   // What the side panel shows follows the selection.
   int tryb = PANEL_PUSTY;
   int nr = 0;
-  if (ile_zaznaczonych_punktow() == 1) {
+  const podsumowanie_zaznaczenia& z = zaznaczenie();
+  if (z.punkty == 1) {
     tryb = PANEL_PUNKT;
-    nr = static_cast<int>(std::find_if(p.begin(), p.end(), [](const w_punkt* q) { return q->CZY_ZAZNACZONY(); }) - p.begin());
-  } else if (ile_zaznaczonych_linii() == 1) {
+    nr = z.punkt;
+  } else if (z.linie == 1) {
     tryb = PANEL_LINIA;
-    nr = static_cast<int>(std::find_if(l.begin(), l.end(), [](const w_linia* q) { return q->CZY_ZAZNACZONY(); }) - l.begin());
-  } else if (std::count_if(e.begin(), e.end(), [](const w_element* q) { return q->zaznaczony; }) == 1) {
+    nr = z.linia;
+  } else if (z.elementy == 1) {
     tryb = PANEL_ELEMENT;
-    nr = static_cast<int>(std::find_if(e.begin(), e.end(), [](const w_element* q) { return q->zaznaczony; }) - e.begin());
+    nr = z.element;
   }
   if (tryb == panel_tryb && (tryb == PANEL_PUSTY || nr == panel_nr)) return;
   panel_tryb = tryb;
@@ -210,15 +211,15 @@ void w_uklad::usun_zaznaczone() {
 
 void w_uklad::odbij_elementy() {
   for (w_element* element : e)
-    if (element->zaznaczony) element->odbity = !element->odbity;
+    if (element->zaznaczony()) element->odbity = !element->odbity;
   for (w_punkt* punkt : p)
-    if (punkt->element && punkt->element->zaznaczony) punkt->ODBIJ_Y();
+    if (punkt->element && punkt->element->zaznaczony()) punkt->ODBIJ_Y();
   przelicz_wszystko_dwa_razy();
 }
 
 void w_uklad::obroc_elementy_180() {
   for (w_element* element : e) {
-    if (!element->zaznaczony) continue;
+    if (!element->zaznaczony()) continue;
     element->kat += 180;
     if (element->kat > 360) element->kat -= 360;
   }
@@ -230,7 +231,7 @@ void w_uklad::ustaw_rownolegle() {
     pokaz_komunikat(KOM_JEDEN_WZORZEC);
     return;
   }
-  const w_linia* wzorzec = *std::find_if(l.begin(), l.end(), [](const w_linia* q) { return q->CZY_ZAZNACZONY(); });
+  const w_linia* wzorzec = l[zaznaczenie().linia];
   const wektor d{wzorzec->p1->GET_X() - wzorzec->p2->GET_X(), wzorzec->p1->GET_Y() - wzorzec->p2->GET_Y()};
   const double kat_wzorca = std::atan2(d.x, d.y) * RADIANY_NA_STOPNIE + 90;
 

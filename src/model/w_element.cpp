@@ -2,6 +2,26 @@
 
 #include "io/strumien_rekordow.h"
 #include "io/strumien_tekstowy.h"
+#include "model/zmiany_zaznaczenia.h"
+
+w_element::w_element(double x, double y, double z, bool odbity, std::int32_t nr_szablonu)
+    : x(x), y(y), z(z), odbity(odbity), nr_szablonu(nr_szablonu) {
+  zmiana_zaznaczenia();
+}
+
+w_element::~w_element() { zmiana_zaznaczenia(); }
+
+void w_element::ustaw_zaznaczony(bool v) {
+  if (zaznaczony_ == v) return;
+  zaznaczony_ = v;
+  zmiana_zaznaczenia();
+}
+
+void w_element::ustaw_podswietlony(bool v) {
+  if (podswietlony_ == v) return;
+  podswietlony_ = v;
+  zmiana_zaznaczenia();
+}
 
 void w_element::zapisz_txt(pisarz_tekstu& s) const {
   s.f64(x);

@@ -7,14 +7,19 @@
 #include "model/kolory.h"
 #include "model/w_element.h"
 #include "model/w_punkt.h"
+#include "model/zmiany_zaznaczenia.h"
 #include "track/malarz.h"
 
 w_linia::w_linia(w_punkt* p1, w_punkt* p2) : p1(p1), p2(p2) {
   p2->dodaj_linie(this);
   p1->dodaj_linie(this);
+  zmiana_zaznaczenia();
 }
 
-w_linia::~w_linia() { odlacz(); }
+w_linia::~w_linia() {
+  odlacz();
+  zmiana_zaznaczenia();
+}
 
 void w_linia::odlacz() {
   if (!p1) return;
@@ -47,19 +52,25 @@ w_linia::kierunek w_linia::kierunek_teraz() const {
 
 bool w_linia::w_elemencie() const { return p1->element && p1->element == p2->element; }
 
+void w_linia::ustaw_zaznaczony(bool v) {
+  if (zaznaczony_ == v) return;
+  zaznaczony_ = v;
+  zmiana_zaznaczenia();
+}
+
 bool w_linia::CZY_ZAZNACZONY() const {
-  return w_elemencie() ? p1->element->zaznaczony : zaznaczony;
+  return w_elemencie() ? p1->element->zaznaczony() : zaznaczony_;
 }
 
 void w_linia::ZAZNACZ(bool v) {
   if (w_elemencie())
-    p1->element->zaznaczony = v;
+    p1->element->ustaw_zaznaczony(v);
   else
-    zaznaczony = v;
+    ustaw_zaznaczony(v);
 }
 
 void w_linia::ZAZNACZ_WLASNY(bool v) {
-  if (!w_elemencie()) zaznaczony = v;
+  if (!w_elemencie()) ustaw_zaznaczony(v);
 }
 
 void w_linia::rysuj(malarz& m, int flagi, int kolorystyka) const {

@@ -20,7 +20,6 @@ class w_linia {
   w_linia(const w_linia&) = delete;
   w_linia& operator=(const w_linia&) = delete;
 
-  std::uint8_t zaznaczony = 0;
   lista_zdarzen zdarzenia;
   w_punkt* p1;
   w_punkt* p2;
@@ -37,6 +36,8 @@ class w_linia {
 
   // Both end points in one element: the line takes its selection from that element.
   bool w_elemencie() const;
+  std::uint8_t zaznaczony() const { return zaznaczony_; }
+  void ustaw_zaznaczony(bool v);
   bool CZY_ZAZNACZONY() const;
   void ZAZNACZ(bool v);
   void ZAZNACZ_WLASNY(bool v);
@@ -55,4 +56,7 @@ class w_linia {
   };
   kierunek kierunek_teraz() const;
   w_punkt* drugi_koniec(const w_punkt* koniec) const { return koniec == p1 ? p2 : p1; }
+
+ private:
+  std::uint8_t zaznaczony_ = 0;
 };

@@ -7,10 +7,14 @@
 #include "io/strumien_tekstowy.h"
 #include "model/kolory.h"
 #include "model/w_element.h"
+#include "model/zmiany_zaznaczenia.h"
 #include "track/geometria.h"
 #include "track/malarz.h"
 
+w_punkt::w_punkt(double x, double y, double z) : x(x), y(y), z(z) { zmiana_zaznaczenia(); }
+
 w_punkt::~w_punkt() {
+  zmiana_zaznaczenia();
   if (!li.empty())
     log_pisz("!!!!!FATALNY BŁĄD - usuwany punkt ma %d wskaźnik(i) na linie\n", GET_LIMAX());
 }
@@ -53,13 +57,25 @@ void w_punkt::SET_X(double v) { x = element ? v - element->x : v; }
 void w_punkt::SET_Y(double v) { y = element ? v - element->y : v; }
 void w_punkt::SET_Z(double v) { z = element ? v - element->z : v; }
 
-bool w_punkt::CZY_ZAZNACZONY() const { return element ? element->zaznaczony : zaznaczony; }
+void w_punkt::ustaw_zaznaczony(bool v) {
+  if (zaznaczony_ == v) return;
+  zaznaczony_ = v;
+  zmiana_zaznaczenia();
+}
+
+void w_punkt::ustaw_element(w_element* nowy) {
+  if (element == nowy) return;
+  element = nowy;
+  zmiana_zaznaczenia();
+}
+
+bool w_punkt::CZY_ZAZNACZONY() const { return element ? element->zaznaczony() : zaznaczony_; }
 
 void w_punkt::ZAZNACZ(bool v) {
   if (element)
-    element->zaznaczony = v;
+    element->ustaw_zaznaczony(v);
   else
-    zaznaczony = v;
+    ustaw_zaznaczony(v);
 }
 
 void w_punkt::rysuj(malarz& m, int flagi, int kolorystyka) const {

@@ -23,17 +23,16 @@ inline constexpr int RYSUJ_OSTATNI = 8;
 // its layout. With an element, x, y, z are in the element's frame.
 class w_punkt {
  public:
-  w_punkt(double x, double y, double z) : x(x), y(y), z(z) {}
+  w_punkt(double x, double y, double z);
   virtual ~w_punkt();
   w_punkt(const w_punkt&) = delete;
   w_punkt& operator=(const w_punkt&) = delete;
 
-  std::uint8_t zaznaczony = 0;
   std::uint8_t znacznik = 0;  // scratch mark of a pass over the layout, always 0 between passes
   double x, y, z;
   lista_zdarzen zdarzenia;
   std::vector<w_linia*> li;  // the lines ending here, in the order they were attached
-  w_element* element = nullptr;
+  w_element* element = nullptr;  // written through ustaw_element
 
   // What each network kind does its own way.
   virtual double dlugosc() const = 0;
@@ -55,6 +54,10 @@ class w_punkt {
   void SET_Y(double v);
   void SET_Z(double v);
 
+  // The point's own flag; a point of an element reports the element's (CZY_ZAZNACZONY).
+  std::uint8_t zaznaczony() const { return zaznaczony_; }
+  void ustaw_zaznaczony(bool v);
+  void ustaw_element(w_element* nowy);
   bool CZY_ZAZNACZONY() const;
   void ZAZNACZ(bool v);
   int GET_LIMAX() const { return static_cast<int>(li.size()); }
@@ -63,6 +66,7 @@ class w_punkt {
   void ODBIJ_Y() { y = -y; }
 
  private:
+  std::uint8_t zaznaczony_ = 0;
   // The element transform stays out of line; free points, most of a network, need no call.
   double x_w_swiecie() const;
   double y_w_swiecie() const;

@@ -6,6 +6,7 @@
 
 #include "app/log.h"
 #include "model/panel_boczny.h"
+#include "model/zmiany_zaznaczenia.h"
 #include "track/malarz.h"
 
 w_uklad::~w_uklad() { wyczysc(); }
@@ -194,17 +195,45 @@ std::vector<w_element*> w_uklad::elementy_zaznaczone() const {
   // its flag is set and some point belongs to it.
   std::vector<const w_element*> z_punktami;
   for (const w_punkt* punkt : p)
-    if (punkt->element && punkt->element->zaznaczony) z_punktami.push_back(punkt->element);
+    if (punkt->element && punkt->element->zaznaczony()) z_punktami.push_back(punkt->element);
   std::sort(z_punktami.begin(), z_punktami.end());
   std::vector<w_element*> wynik;
   for (w_element* element : e)
-    if (element->zaznaczony && std::binary_search(z_punktami.begin(), z_punktami.end(), element))
+    if (element->zaznaczony() && std::binary_search(z_punktami.begin(), z_punktami.end(), element))
       wynik.push_back(element);
   return wynik;
 }
 
+template <class Zmiana>
+void w_uklad::zmien_podswietlenie(Zmiana zmiana) {
+  const std::uint64_t przed = pokolenie_zaznaczenia();
+  const bool zaznaczenie_bylo = zaznaczenie_aktualne();
+  const bool zapalony_byl = pokolenie_zapalonego_ == przed;
+  zmiana();
+  const std::uint64_t po = pokolenie_zaznaczenia();
+  if (zaznaczenie_bylo) pokolenie_zaznaczenia_ = po;
+  if (zapalony_byl) pokolenie_zapalonego_ = po;
+}
+
 void w_uklad::zgas_podswietlenie() {
-  for (w_element* element : e) element->podswietlony = 0;
+  if (pokolenie_zapalonego_ == pokolenie_zaznaczenia()) {
+    if (zapalony_) zmien_podswietlenie([&] { zapalony_->ustaw_podswietlony(false); });
+  } else {
+    zmien_podswietlenie([&] {
+      for (w_element* element : e) element->ustaw_podswietlony(false);
+    });
+    pokolenie_zapalonego_ = pokolenie_zaznaczenia();
+  }
+  zapalony_ = nullptr;
+}
+
+void w_uklad::podswietl(w_element* element) {
+  const bool jedyny = zapalony_ == nullptr || zapalony_ == element;
+  zmien_podswietlenie([&] { element->ustaw_podswietlony(true); });
+  if (!jedyny)
+    pokolenie_zapalonego_ = 0;  // two lit: the next zgas_podswietlenie looks at every element
+  else if (pokolenie_zapalonego_ == pokolenie_zaznaczenia())
+    zapalony_ = element;
 }
 
 int w_uklad::co_pod_kursorem() const {
@@ -242,31 +271,54 @@ void w_uklad::rysuj_cel(malarz& m) const {
   }
 }
 
-int w_uklad::ile_zaznaczonych_punktow() const {
-  return static_cast<int>(std::count_if(p.begin(), p.end(), [](const w_punkt* x) { return x->CZY_ZAZNACZONY(); }));
+bool w_uklad::zaznaczenie_aktualne() const {
+  return pokolenie_zaznaczenia_ == pokolenie_zaznaczenia() && zaznaczenie_na_[0] == p.data() &&
+         zaznaczenie_na_[1] == l.data() && zaznaczenie_na_[2] == e.data() &&
+         zaznaczenie_rozmiary_[0] == p.size() && zaznaczenie_rozmiary_[1] == l.size() &&
+         zaznaczenie_rozmiary_[2] == e.size();
 }
 
-int w_uklad::ile_zaznaczonych_linii() const {
-  return static_cast<int>(std::count_if(l.begin(), l.end(), [](const w_linia* x) { return x->CZY_ZAZNACZONY(); }));
+const w_uklad::podsumowanie_zaznaczenia& w_uklad::zaznaczenie() const {
+  if (zaznaczenie_aktualne()) return zaznaczenie_;
+  podsumowanie_zaznaczenia z;
+  for (int i = 0; i < pmax(); ++i)
+    if (p[i]->CZY_ZAZNACZONY() && z.punkty++ == 0) z.punkt = i;
+  for (int i = 0; i < lmax(); ++i)
+    if (l[i]->CZY_ZAZNACZONY() && z.linie++ == 0) z.linia = i;
+  for (int i = 0; i < emax(); ++i)
+    if (e[i]->zaznaczony() && z.elementy++ == 0) z.element = i;
+  zaznaczenie_ = z;
+  pokolenie_zaznaczenia_ = pokolenie_zaznaczenia();
+  zaznaczenie_na_[0] = p.data();
+  zaznaczenie_na_[1] = l.data();
+  zaznaczenie_na_[2] = e.data();
+  zaznaczenie_rozmiary_[0] = p.size();
+  zaznaczenie_rozmiary_[1] = l.size();
+  zaznaczenie_rozmiary_[2] = e.size();
+  return zaznaczenie_;
 }
 
 void w_uklad::odznacz_wszystko() {
+  // No point or line selected: every flag these write is clear already (an element's flag is
+  // written through its points).
+  const podsumowanie_zaznaczenia& z = zaznaczenie();
+  if (z.punkty == 0 && z.linie == 0) return;
   for (w_punkt* punkt : p) punkt->ZAZNACZ(false);
   for (w_linia* linia : l) linia->ZAZNACZ(false);
 }
 
 void w_uklad::zaznacz_wszystko() {
   for (w_punkt* punkt : p)
-    if (!punkt->element) punkt->zaznaczony = 1;
+    if (!punkt->element) punkt->ustaw_zaznaczony(true);
   for (w_linia* linia : l) linia->ZAZNACZ(false);
-  for (w_element* element : e) element->zaznaczony = 1;
+  for (w_element* element : e) element->ustaw_zaznaczony(true);
 }
 
 void w_uklad::odwroc_zaznaczenie() {
   for (w_punkt* punkt : p)
-    if (!punkt->element) punkt->zaznaczony = !punkt->zaznaczony;
+    if (!punkt->element) punkt->ustaw_zaznaczony(!punkt->zaznaczony());
   for (w_linia* linia : l) linia->ZAZNACZ_WLASNY(false);
-  for (w_element* element : e) element->zaznaczony = !element->zaznaczony;
+  for (w_element* element : e) element->ustaw_zaznaczony(!element->zaznaczony());
 }
 
 double w_uklad::panel_wartosc_1() const {

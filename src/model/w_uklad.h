@@ -118,6 +118,7 @@ class w_uklad {
   bool element_zaznaczony(const w_element* element) const;
   // The elements for which element_zaznaczony holds, in element order, found in one pass.
   std::vector<w_element*> elementy_zaznaczone() const;
+  // No element lit any more.
   void zgas_podswietlenie();
   int co_pod_kursorem() const;
   void ustaw_kolorystyke(int v) { kolorystyka = v; }
@@ -128,9 +129,16 @@ class w_uklad {
   // What rysuj_uklad draws after the points and lines: the segment to the join target.
   void rysuj_cel(malarz& m) const;
 
-  // Selection.
-  int ile_zaznaczonych_punktow() const;
-  int ile_zaznaczonych_linii() const;
+  // Selection, as CZY_ZAZNACZONY reports it: how many points, lines and elements are selected,
+  // and the first of each (-1: none). Counted again only after a change that can alter it
+  // (see zmiany_zaznaczenia.h), so a hover, which changes no selection, looks at no item.
+  struct podsumowanie_zaznaczenia {
+    int punkty = 0, linie = 0, elementy = 0;
+    int punkt = -1, linia = -1, element = -1;
+  };
+  const podsumowanie_zaznaczenia& zaznaczenie() const;
+  int ile_zaznaczonych_punktow() const { return zaznaczenie().punkty; }
+  int ile_zaznaczonych_linii() const { return zaznaczenie().linie; }
   void odznacz_wszystko();
   void zaznacz_wszystko();
   void odwroc_zaznaczenie();
@@ -181,6 +189,21 @@ class w_uklad {
 
  private:
   bool indeks_gotowy() const;
+  bool zaznaczenie_aktualne() const;
+  void podswietl(w_element* element);
+  // Runs zmiana, which writes highlight flags only, keeping what was current current.
+  template <class Zmiana>
+  void zmien_podswietlenie(Zmiana zmiana);
+
+  mutable podsumowanie_zaznaczenia zaznaczenie_;
+  mutable std::uint64_t pokolenie_zaznaczenia_ = 0;  // when zaznaczenie_ was counted; 0: never
+  // The arrays it was counted on: the same count of changes on arrays swapped or grown is
+  // another layout.
+  mutable const void* zaznaczenie_na_[3] = {};
+  mutable std::size_t zaznaczenie_rozmiary_[3] = {};
+  // While pokolenie_zapalonego_ is the count of now, zapalony_ is the only lit element.
+  w_element* zapalony_ = nullptr;
+  std::uint64_t pokolenie_zapalonego_ = 0;
 
   bool indeks_wlaczony_ = false;
   mutable bool indeks_aktualny_ = false;

@@ -147,7 +147,7 @@ void tor_uklad::wstaw_szablon(double x, double y) {
     przeswit_akt = wzor->przeswit;
     dodaj_punkt(wzor->x, wzor->y, wzor->z);
     w_punkt* nowy = p.back();
-    nowy->element = element;
+    nowy->ustaw_element(element);
     nowy->ZAZNACZ(false);
   }
   for (std::size_t i = 0; i < sz.linie.size(); ++i)

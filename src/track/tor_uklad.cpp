@@ -155,7 +155,7 @@ bool tor_uklad::scal_z_celem() {
     const double a = el->kat * STOPNIE_NA_RADIANY;
     T->x = std::cos(a) * dx - std::sin(a) * dy;
     T->y = std::sin(a) * dx + std::cos(a) * dy;
-    T->element = D->element;
+    T->ustaw_element(D->element);
   }
   usun_punkt(D);
   return true;
@@ -189,7 +189,7 @@ bool tor_uklad::mozna_polaczyc(const w_punkt* a, const w_punkt* b) const {
 
 void tor_uklad::ustaw_przelozenie(int v) {
   for (w_element* element : e) {
-    if (!element->zaznaczony) continue;
+    if (!element->zaznaczony()) continue;
     if (v == 1)
       element->przelozenie |= PRZELOZENIE_SKRET;
     else if (v == 0)

@@ -611,11 +611,11 @@ void losowy_uklad(tor_uklad& u, unsigned ziarno) {
       t->parametr1 = los(0, 1);
       t->parametr2 = los(0, 1);
       t->obiekt = calk(0, 1);
-      t->zaznaczony = static_cast<std::uint8_t>(calk(0, 1));
+      t->ustaw_zaznaczony(static_cast<std::uint8_t>(calk(0, 1)));
       if (poprzedni) {
         tor_linia* L = calk(0, 1) ? polacz_tor(u, poprzedni, t) : polacz_tor(u, t, poprzedni);
         L->obiekt = calk(0, 1);
-        L->zaznaczony = static_cast<std::uint8_t>(calk(0, 1));
+        L->ustaw_zaznaczony(static_cast<std::uint8_t>(calk(0, 1)));
         if (calk(0, 2) == 0) {
           for (int k = calk(1, 3); k > 0; --k) {
             zdarzenie z;
@@ -661,7 +661,7 @@ void porownaj(const tor_uklad& a, const tor_uklad& b) {
     EXPECT_EQ(s->obiekt, t->obiekt) << i;
     EXPECT_EQ(s->promien, t->promien) << i;
     EXPECT_EQ(s->punkt_zdarzenia, t->punkt_zdarzenia) << i;
-    EXPECT_EQ(s->zaznaczony, t->zaznaczony) << i;
+    EXPECT_EQ(s->zaznaczony(), t->zaznaczony()) << i;
     EXPECT_EQ(s->skret, t->skret) << i;
     EXPECT_EQ(s->dlugosc_stycznej, t->dlugosc_stycznej) << i;
     ASSERT_EQ(s->GET_LIMAX(), t->GET_LIMAX()) << i;
@@ -686,7 +686,7 @@ void porownaj(const tor_uklad& a, const tor_uklad& b) {
     EXPECT_EQ(a.indeks_punktu(s->p2), b.indeks_punktu(t->p2)) << i;
     EXPECT_EQ(s->przeswit, t->przeswit) << i;
     EXPECT_EQ(s->obiekt, t->obiekt) << i;
-    EXPECT_EQ(s->zaznaczony, t->zaznaczony) << i;
+    EXPECT_EQ(s->zaznaczony(), t->zaznaczony()) << i;
     EXPECT_EQ(s->dl, t->dl) << i;
     EXPECT_EQ(s->kx, t->kx) << i;
     EXPECT_EQ(s->ky, t->ky) << i;

@@ -129,7 +129,7 @@ TEST(ImportTxt, ZapisJednaWartoscWWierszu) {
   t->parametr1 = 1.435;
   w_element* el = tor.nowy_element(5, 6, 1.5);
   el->nr_szablonu = 9;
-  t->element = el;
+  t->ustaw_element(el);
   t->wysokosc2 = 0.25;
   ASSERT_TRUE(zapisz_txt(katalog.plik("w.txt"), tor));
   EXPECT_EQ(czytaj_tekst(katalog.plik("w.txt")),

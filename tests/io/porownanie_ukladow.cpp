@@ -65,7 +65,7 @@ void porownaj_punkty(porownanie& p, const w_uklad& A, const w_uklad& B) {
     const w_punkt& a = *A.p[i];
     const w_punkt& b = *B.p[i];
     const std::string g = "punkt " + std::to_string(i);
-    p.pole(g + " zaznaczony", a.zaznaczony, b.zaznaczony);
+    p.pole(g + " zaznaczony", a.zaznaczony(), b.zaznaczony());
     p.pole(g + " x", a.x, b.x);
     p.pole(g + " y", a.y, b.y);
     p.pole(g + " z", a.z, b.z);
@@ -100,7 +100,7 @@ void porownaj_linie(porownanie& p, const w_uklad& A, const w_uklad& B) {
     const w_linia& a = *A.l[i];
     const w_linia& b = *B.l[i];
     const std::string g = "linia " + std::to_string(i);
-    p.pole(g + " zaznaczony", a.zaznaczony, b.zaznaczony);
+    p.pole(g + " zaznaczony", a.zaznaczony(), b.zaznaczony());
     porownaj_zdarzenia(p, g, a.zdarzenia, b.zdarzenia);
     p.pole(g + " p1", pa.at(a.p1), pb.at(b.p1));
     p.pole(g + " p2", pa.at(a.p2), pb.at(b.p2));
@@ -132,8 +132,8 @@ void porownaj_elementy(porownanie& p, const w_uklad& A, const w_uklad& B) {
     p.pole(g + " y", a.y, b.y);
     p.pole(g + " z", a.z, b.z);
     p.pole(g + " kat", a.kat, b.kat);
-    p.pole(g + " podswietlony", a.podswietlony, b.podswietlony);
-    p.pole(g + " zaznaczony", a.zaznaczony, b.zaznaczony);
+    p.pole(g + " podswietlony", a.podswietlony(), b.podswietlony());
+    p.pole(g + " zaznaczony", a.zaznaczony(), b.zaznaczony());
     p.pole(g + " odbity", a.odbity, b.odbity);
     p.pole(g + " przelozenie", a.przelozenie, b.przelozenie);
     p.pole(g + " nr_szablonu", a.nr_szablonu, b.nr_szablonu);

@@ -223,7 +223,7 @@ TEST(ProjektPolecenia, WczytanieZastepujeUkladITrase) {
   EXPECT_EQ(trasa.rok, 1990);
   EXPECT_EQ(trasa.id, 77);
   // The last point read is selected, and it belongs to the element.
-  EXPECT_EQ(tor.p[3]->zaznaczony, 1);
+  EXPECT_EQ(tor.p[3]->zaznaczony(), 1);
   EXPECT_FALSE(tor.p[3]->CZY_ZAZNACZONY());
   EXPECT_EQ(tor.ile_zaznaczonych_punktow(), 0);
   EXPECT_EQ(tor.punkt(0)->zdarzenia.ile(), 1);

@@ -45,7 +45,7 @@ void wczytaj_po_jednym(tor_uklad& u, czytnik_rekordow& s) {
   }
   for (int i = 0; i < n; ++i) {
     const int r = s.int32();
-    if (r >= 0) u.p[p0 + i]->element = u.e[e0 + r];
+    if (r >= 0) u.p[p0 + i]->ustaw_element(u.e[e0 + r]);
   }
   u.usun_puste_elementy();
   u.przelicz_wszystko();

@@ -15,12 +15,12 @@ TEST(Przesuwanie, KonceZaznaczonychLiniiRazemZPunktami) {
   tor_punkt* C = dodaj_punkt_toru(u, 20, 0);
   tor_punkt* D = dodaj_punkt_toru(u, 30, 0);
   tor_punkt* E = dodaj_punkt_toru(u, 40, 0);
-  polacz_tor(u, A, B)->zaznaczony = 1;
-  polacz_tor(u, B, C)->zaznaczony = 1;
+  polacz_tor(u, A, B)->ustaw_zaznaczony(1);
+  polacz_tor(u, B, C)->ustaw_zaznaczony(1);
   tor_linia* CD = polacz_tor(u, C, D);
   polacz_tor(u, D, E);
-  C->zaznaczony = 1;
-  E->zaznaczony = 1;
+  C->ustaw_zaznaczony(1);
+  E->ustaw_zaznaczony(1);
 
   u.przesun_zaznaczone(1, 2, 0.5);
   // Every moved point moves once, shared ends and selected ends included.
@@ -36,7 +36,7 @@ TEST(Przesuwanie, ElementPrzesuwaSieCaly) {
   w_element* el = u.nowy_element(5, 5, 0);
   tor_punkt* K = dodaj_punkt_elementu(u, el, 1, 0);
   tor_punkt* F = dodaj_punkt_toru(u, 20, 0);
-  polacz_tor(u, K, F)->zaznaczony = 1;  // a line with an element end moves no ends
+  polacz_tor(u, K, F)->ustaw_zaznaczony(1);  // a line with an element end moves no ends
   K->ZAZNACZ(true);
   u.przesun_zaznaczone(2, -1, 0.5);
   EXPECT_EQ(el->x, 7);
@@ -57,7 +57,7 @@ TEST(Przesuwanie, CelNajblizszyMozliwyNiepolaczony) {
   polacz_tor(u, D, polaczony);
   tor_punkt* dobry = dodaj_punkt_toru(u, -0.3, 0);
   dodaj_punkt_toru(u, -0.4, 0);
-  D->zaznaczony = 1;
+  D->ustaw_zaznaczony(1);
   u.punkt_kursor = 0;
 
   u.przesun_zaznaczone(-1, 0, 0.5);  // D at -1: nothing within 0.5
@@ -83,12 +83,12 @@ TEST(Przesuwanie, CelNieLaczyDwochElementow) {
 TEST(Obracanie, PunktyWokolSrodkaElementyKatemRazDoZakresu) {
   tor_uklad u;
   tor_punkt* P = dodaj_punkt_toru(u, 3, 1);
-  P->zaznaczony = 1;
+  P->ustaw_zaznaczony(1);
   w_element* el = u.nowy_element(1, 1, 0);
   dodaj_punkt_elementu(u, el, 0, 0);
-  el->zaznaczony = 1;
+  el->ustaw_zaznaczony(1);
   w_element* bez_punktow = u.nowy_element(3, 1, 0);
-  bez_punktow->zaznaczony = 1;
+  bez_punktow->ustaw_zaznaczony(1);
 
   u.obroc_zaznaczone(1, 1, 90);
   EXPECT_NEAR(P->x, 1, 1e-12);
@@ -119,7 +119,7 @@ TEST(Elementy, OdbicieDwaRazyPrzywracaPunkty) {
   tor_punkt* B = dodaj_punkt_elementu(u, el, -3, -4.5);
   w_element* inny = u.nowy_element(0, 0, 0);
   tor_punkt* C = dodaj_punkt_elementu(u, inny, 7, 8);
-  el->zaznaczony = 1;
+  el->ustaw_zaznaczony(1);
 
   u.odbij_elementy();
   EXPECT_EQ(A->y, -2.25);
@@ -142,7 +142,8 @@ TEST(Elementy, Obrot180) {
   a->kat = 180;
   b->kat = 200;
   c->kat = 200;
-  a->zaznaczony = b->zaznaczony = 1;
+  a->ustaw_zaznaczony(1);
+  b->ustaw_zaznaczony(1);
   u.obroc_elementy_180();
   EXPECT_EQ(a->kat, 360);
   EXPECT_EQ(b->kat, 20);
@@ -165,7 +166,7 @@ struct rownolegle {
     wewnatrz = polacz_w_elemencie(u, E1, E2);
     do_elementu = polacz_tor(u, E2, dodaj_punkt_toru(u, 60, 70));
     u.przelicz_wszystko();
-    R->zaznaczony = 1;
+    R->ustaw_zaznaczony(1);
   }
 };
 
@@ -210,12 +211,13 @@ TEST(Rownolegle, LiniaZJednymKoncemWElemencieBezZmian) {
 
 TEST(Rownolegle, OdmowyZKomunikatami) {
   rownolegle t;
-  t.T->zaznaczony = 1;  // two references
+  t.T->ustaw_zaznaczony(1);  // two references
   t.u.linia_kursor = 1;
   t.u.ustaw_rownolegle();
-  t.R->zaznaczony = t.T->zaznaczony = 0;  // none
+  t.R->ustaw_zaznaczony(0);
+  t.T->ustaw_zaznaczony(0);  // none
   t.u.ustaw_rownolegle();
-  t.R->zaznaczony = 1;
+  t.R->ustaw_zaznaczony(1);
   t.u.linia_kursor = -1;  // pointing at nothing
   t.u.ustaw_rownolegle();
   EXPECT_EQ(t.komunikaty.kody, (std::vector<unsigned>{26, 26, 27}));
@@ -261,7 +263,7 @@ TEST(Kadr, Zaznaczone) {
 
   tor_punkt* A = dodaj_punkt_toru(u, 5, -2);
   EXPECT_FALSE(u.pokaz_zaznaczone().ma_srodek);
-  A->zaznaczony = 1;
+  A->ustaw_zaznaczony(1);
   kadr k = u.pokaz_zaznaczone();
   EXPECT_TRUE(k.ma_srodek);
   EXPECT_EQ(k.x, -5);
@@ -273,7 +275,7 @@ TEST(Kadr, Zaznaczone) {
   EXPECT_EQ(k.y, 2);
   EXPECT_FALSE(k.ma_skale);
 
-  B->zaznaczony = 1;
+  B->ustaw_zaznaczony(1);
   k = u.pokaz_zaznaczone();  // the same x: no zoom
   EXPECT_EQ(k.y, -3);
   EXPECT_FALSE(k.ma_skale);

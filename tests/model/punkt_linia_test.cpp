@@ -104,21 +104,21 @@ TEST(UkladElementu, ZaznaczenieJednegoPunktuZaznaczaCalyElement) {
   tor_linia* na_zewnatrz = polacz_tor(u, B, F);
 
   A->ZAZNACZ(true);
-  EXPECT_TRUE(el->zaznaczony);
+  EXPECT_TRUE(el->zaznaczony());
   EXPECT_TRUE(B->CZY_ZAZNACZONY());
   EXPECT_TRUE(wewnatrz->CZY_ZAZNACZONY());
   EXPECT_FALSE(na_zewnatrz->CZY_ZAZNACZONY());
   EXPECT_FALSE(F->CZY_ZAZNACZONY());
-  EXPECT_FALSE(A->zaznaczony);  // the point's own flag is not used
+  EXPECT_FALSE(A->zaznaczony());  // the point's own flag is not used
 
   wewnatrz->ZAZNACZ_WLASNY(false);  // inner lines keep the element's flag
-  EXPECT_TRUE(el->zaznaczony);
+  EXPECT_TRUE(el->zaznaczony());
   wewnatrz->ZAZNACZ(false);
   EXPECT_FALSE(A->CZY_ZAZNACZONY());
 
   na_zewnatrz->ZAZNACZ_WLASNY(true);
   EXPECT_TRUE(na_zewnatrz->CZY_ZAZNACZONY());
-  EXPECT_FALSE(el->zaznaczony);
+  EXPECT_FALSE(el->zaznaczony());
 }
 
 TEST(PrzeliczenieLinii, DlugoscIKierunekOdKoncaDoPoczatku) {

@@ -72,36 +72,36 @@ struct uklad_z_elementem {
 
 TEST(Zaznaczenie, WszystkoOdwrocenieIOdznaczenie) {
   uklad_z_elementem t;
-  t.wolna->zaznaczony = 1;
+  t.wolna->ustaw_zaznaczony(1);
   t.u.zaznacz_wszystko();
   EXPECT_TRUE(t.F1->CZY_ZAZNACZONY());
   EXPECT_TRUE(t.F2->CZY_ZAZNACZONY());
-  EXPECT_TRUE(t.el->zaznaczony);
+  EXPECT_TRUE(t.el->zaznaczony());
   EXPECT_FALSE(t.wolna->CZY_ZAZNACZONY());
   EXPECT_EQ(t.u.ile_zaznaczonych_punktow(), 4);
   EXPECT_EQ(t.u.ile_zaznaczonych_linii(), 1);  // the inner line follows its element
 
-  t.F2->zaznaczony = 0;
-  t.wolna->zaznaczony = 1;
+  t.F2->ustaw_zaznaczony(0);
+  t.wolna->ustaw_zaznaczony(1);
   t.u.odwroc_zaznaczenie();
   EXPECT_FALSE(t.F1->CZY_ZAZNACZONY());
   EXPECT_TRUE(t.F2->CZY_ZAZNACZONY());
-  EXPECT_FALSE(t.el->zaznaczony);
+  EXPECT_FALSE(t.el->zaznaczony());
   EXPECT_FALSE(t.wolna->CZY_ZAZNACZONY());
 
-  t.el->zaznaczony = 1;
-  t.wolna->zaznaczony = 1;
+  t.el->ustaw_zaznaczony(1);
+  t.wolna->ustaw_zaznaczony(1);
   t.u.odznacz_wszystko();
   EXPECT_EQ(t.u.ile_zaznaczonych_punktow(), 0);
   EXPECT_EQ(t.u.ile_zaznaczonych_linii(), 0);
-  EXPECT_FALSE(t.el->zaznaczony);
+  EXPECT_FALSE(t.el->zaznaczony());
 }
 
 TEST(Zaznaczenie, ElementZaznaczonyTylkoZPunktem) {
   uklad_z_elementem t;
   w_element* pusty = t.u.nowy_element(5, 5, 0);
-  pusty->zaznaczony = 1;
-  t.el->zaznaczony = 1;
+  pusty->ustaw_zaznaczony(1);
+  t.el->ustaw_zaznaczony(1);
   EXPECT_TRUE(t.u.element_zaznaczony(t.el));
   EXPECT_FALSE(t.u.element_zaznaczony(pusty));
   EXPECT_EQ(t.u.elementy_zaznaczone(), std::vector<w_element*>{t.el});
@@ -113,9 +113,9 @@ TEST(Zaznaczenie, CoPodKursorem) {
   t.u.punkt_kursor = 2;  // F1
   t.u.linia_kursor = 0;  // the inner line
   EXPECT_EQ(t.u.co_pod_kursorem(), 0);
-  t.el->zaznaczony = 1;
+  t.el->ustaw_zaznaczony(1);
   EXPECT_EQ(t.u.co_pod_kursorem(), 2);
-  t.F1->zaznaczony = 1;
+  t.F1->ustaw_zaznaczony(1);
   EXPECT_EQ(t.u.co_pod_kursorem(), 1);
   t.u.punkt_kursor = 7;  // outside the array
   EXPECT_EQ(t.u.co_pod_kursorem(), 2);

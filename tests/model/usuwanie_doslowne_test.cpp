@@ -16,20 +16,20 @@ std::unique_ptr<tor_uklad> losowy_uklad(unsigned ziarno) {
   auto u = std::make_unique<tor_uklad>();
   auto szansa = [&](int procent) { return static_cast<int>(los() % 100) < procent; };
   const int elementow = los() % 5;
-  for (int i = 0; i < elementow; ++i) u->nowy_element(1000 + i, 0, 0)->zaznaczony = szansa(30);
+  for (int i = 0; i < elementow; ++i) u->nowy_element(1000 + i, 0, 0)->ustaw_zaznaczony(szansa(30));
   const int punktow = 1 + los() % 14;
   for (int i = 0; i < punktow; ++i) {
     tor_punkt* t = dodaj_punkt_toru(*u, i, static_cast<double>(los() % 50));
     if (elementow > 0 && szansa(40))
-      t->element = u->e[los() % elementow];
+      t->ustaw_element(u->e[los() % elementow]);
     else
-      t->zaznaczony = szansa(30);
+      t->ustaw_zaznaczony(szansa(30));
   }
   const int linii = los() % (2 * punktow + 1);
   u->wstawianie_bloku = 1;
   for (int i = 0; i < linii; ++i) {
     w_linia* l = u->polacz(u->p[los() % punktow], u->p[los() % punktow]);
-    if (l) l->zaznaczony = szansa(30);
+    if (l) l->ustaw_zaznaczony(szansa(30));
   }
   u->wstawianie_bloku = 0;
   return u;
@@ -102,7 +102,10 @@ TEST(UsuwanieDoslowne, UsunPusteElementyJakKrokPoKroku) {
     auto szybko = losowy_uklad(ziarno);
     auto doslownie = losowy_uklad(ziarno);
     // Free some elements by moving their points out.
-    for (std::size_t i = 0; i < szybko->p.size(); i += 2) szybko->p[i]->element = doslownie->p[i]->element = nullptr;
+    for (std::size_t i = 0; i < szybko->p.size(); i += 2) {
+      szybko->p[i]->ustaw_element(nullptr);
+      doslownie->p[i]->ustaw_element(nullptr);
+    }
     for (auto* u : {szybko.get(), doslownie.get()})
       for (int i = 0; i < 2; ++i) u->nowy_element(2000 + i, 0, 0);
     const int przed = szybko->emax();

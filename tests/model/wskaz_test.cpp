@@ -81,12 +81,13 @@ TEST(Wskaz, KlikNaZaznaczonyPunktZachowujeZaznaczenie) {
   tor_uklad u;
   tor_punkt* A = dodaj_punkt_toru(u, 0, 0);
   tor_punkt* B = dodaj_punkt_toru(u, 10, 0);
-  A->zaznaczony = B->zaznaczony = 1;
+  A->ustaw_zaznaczony(1);
+  B->ustaw_zaznaczony(1);
   u.wskaz(0, 0, 1, false, false);
   u.wskaz(0, 0, 1, true, false);  // a press on a selected point starts a drag of all
   EXPECT_TRUE(B->CZY_ZAZNACZONY());
 
-  B->zaznaczony = 0;
+  B->ustaw_zaznaczony(0);
   u.wskaz(10, 0, 1, false, false);
   u.wskaz(10, 0, 1, true, false);  // an unselected point replaces the selection
   EXPECT_FALSE(A->CZY_ZAZNACZONY());
@@ -97,17 +98,17 @@ TEST(Wskaz, PodswietlaElementPodKursorem) {
   tor_uklad u;
   w_element* el = u.nowy_element(0, 0, 0);
   w_element* inny = u.nowy_element(50, 0, 0);
-  inny->podswietlony = 1;
+  inny->ustaw_podswietlony(1);
   tor_punkt* A = dodaj_punkt_elementu(u, el, 0, 0);
   tor_punkt* B = dodaj_punkt_elementu(u, el, 0, 10);
   polacz_w_elemencie(u, A, B);
 
   u.wskaz(0, 5, 0.5, false, false);
   EXPECT_EQ(u.linia_kursor, 0);
-  EXPECT_TRUE(el->podswietlony);
-  EXPECT_FALSE(inny->podswietlony);
+  EXPECT_TRUE(el->podswietlony());
+  EXPECT_FALSE(inny->podswietlony());
   u.wskaz(20, 5, 0.5, false, false);
-  EXPECT_FALSE(el->podswietlony);
+  EXPECT_FALSE(el->podswietlony());
 }
 
 struct uklad_z_panelem {
@@ -146,14 +147,14 @@ TEST(WskazPanel, PokazujeJedenZaznaczonyPunktLinieLubElement) {
   t.u.wskaz(10, 0, 1, true, true);  // a point and a line: one point is selected
   EXPECT_EQ(t.u.panel_nr, 1);
 
-  t.A->zaznaczony = 1;  // two points: nothing single
-  t.L->zaznaczony = 0;
+  t.A->ustaw_zaznaczony(1);  // two points: nothing single
+  t.L->ustaw_zaznaczony(0);
   t.u.wskaz(50, 50, 1, false, false);
   t.u.wskaz(60, 50, 1, false, false);
   EXPECT_EQ(t.u.panel_nr, 1);  // kept for the empty panel
 
   t.u.odznacz_wszystko();
-  t.el->zaznaczony = 1;
+  t.el->ustaw_zaznaczony(1);
   t.u.wskaz(50, 50, 1, false, false);
   EXPECT_EQ(t.u.panel_nr, 0);
 
@@ -167,7 +168,7 @@ TEST(Prostokat, ZaznaczaWGranicachLubOdznacza) {
   tor_punkt* B = dodaj_punkt_toru(u, 2, 3);
   tor_punkt* C = dodaj_punkt_toru(u, 5, 5);
   tor_linia* L = polacz_tor(u, A, C);
-  L->zaznaczony = 1;
+  L->ustaw_zaznaczony(1);
 
   u.zaznacz_prostokat(2, 3, 0, 0, false);  // corners in any order, edges included
   EXPECT_TRUE(A->CZY_ZAZNACZONY());

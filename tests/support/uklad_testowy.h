@@ -13,7 +13,7 @@ inline tor_punkt* dodaj_punkt_toru(tor_uklad& u, double x, double y, double prom
 // A point of an element, at local (x, y).
 inline tor_punkt* dodaj_punkt_elementu(tor_uklad& u, w_element* el, double x, double y, double promien = 5) {
   tor_punkt* t = dodaj_punkt_toru(u, x, y, promien);
-  t->element = el;
+  t->ustaw_element(el);
   return t;
 }
 

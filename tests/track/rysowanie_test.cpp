@@ -185,7 +185,7 @@ TEST(RysowanieToru, ZnacznikiWedlugStanu) {
   tor_punkt* F = dodaj_punkt_toru(u, 50, 0);
   tor_punkt* G = dodaj_punkt_toru(u, 60, 0);
   polacz_tor(u, F, G);
-  G->zaznaczony = 1;
+  G->ustaw_zaznaczony(1);
   u.punkt_kursor = 0;
   u.ostatni_punkt = 3;  // F, not selected: no mark of its own
   u.przelicz_wszystko();
@@ -203,8 +203,8 @@ TEST(RysowanieToru, ZnacznikiWedlugStanu) {
   EXPECT_EQ(punkty[2].y1, 0);
   EXPECT_NEAR(punkty[2].r, 0.65, 1e-6);
 
-  G->zaznaczony = 0;
-  F->zaznaczony = 1;
+  G->ustaw_zaznaczony(0);
+  F->ustaw_zaznaczony(1);
   malarz_rejestrujacy m2;
   u.rysuj_uklad(m2, true);
   const prymityw ostatni = m2.tylko("punkt")[2];

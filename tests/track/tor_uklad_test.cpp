@@ -97,7 +97,7 @@ TEST(DodajPunkt, PunktNaLiniiDzieliJa) {
   tor_punkt* A = dodaj_punkt_toru(u, 0, 0);
   tor_punkt* B = dodaj_punkt_toru(u, 10, 0);
   tor_linia* AB = polacz_tor(u, A, B);
-  AB->zaznaczony = 1;  // a selected line does not stop the split, a selected point does
+  AB->ustaw_zaznaczony(1);  // a selected line does not stop the split, a selected point does
   u.linia_kursor = 0;
   u.dodaj_punkt(5, 1, 0);
   ASSERT_EQ(u.pmax(), 3);
@@ -197,7 +197,7 @@ TEST(Ustawienia, PromienZaznaczonychPrzeliczaPunktIJegoLinie) {
   tor_linia* PB = polacz_tor(u, P, B);
   u.przelicz_wszystko();
   ASSERT_FALSE(AP->blad);
-  P->zaznaczony = 1;
+  P->ustaw_zaznaczony(1);
   u.ustaw_promien_zaznaczonych(20);
   EXPECT_EQ(P->promien, 20);
   EXPECT_EQ(A->promien, 5);
@@ -214,8 +214,8 @@ TEST(Ustawienia, ObiektIPrzelozenieZaznaczonych) {
   tor_linia* wewnatrz = polacz_w_elemencie(u, E1, dodaj_punkt_elementu(u, el, 0, 5));
   tor_punkt* F = dodaj_punkt_toru(u, 10, 0);
   tor_linia* wolna = polacz_tor(u, F, dodaj_punkt_toru(u, 20, 0));
-  el->zaznaczony = 1;
-  wolna->zaznaczony = 1;
+  el->ustaw_zaznaczony(1);
+  wolna->ustaw_zaznaczony(1);
 
   u.ustaw_obiekt_zaznaczonych(1);
   EXPECT_EQ(E1->obiekt, 1);

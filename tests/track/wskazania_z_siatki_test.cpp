@@ -28,7 +28,7 @@ void wskaz_doslownie(w_uklad& u, double x, double y, double r, bool klik, bool z
   }
   u.punkt_kursor = najblizszy >= 0 && minimum < r ? najblizszy : -1;
   if (u.punkt_kursor >= 0) {
-    if (u.p[najblizszy]->element) u.p[najblizszy]->element->podswietlony = 1;
+    if (u.p[najblizszy]->element) u.p[najblizszy]->element->ustaw_podswietlony(1);
     if (klik) u.ostatni_punkt = najblizszy, u.p[najblizszy]->ZAZNACZ(true);
   }
   u.linia_kursor = -1;
@@ -42,13 +42,13 @@ void wskaz_doslownie(w_uklad& u, double x, double y, double r, bool klik, bool z
       if (std::fabs(k.kx * p1y - p1x * k.ky) < najlepsza) najlepsza = std::fabs(k.kx * p1y - p1x * k.ky), u.linia_kursor = i;
     }
     if (u.linia_kursor >= 0) {
-      if (u.l[u.linia_kursor]->w_elemencie()) u.l[u.linia_kursor]->p1->element->podswietlony = 1;
+      if (u.l[u.linia_kursor]->w_elemencie()) u.l[u.linia_kursor]->p1->element->ustaw_podswietlony(1);
       if (klik) u.l[u.linia_kursor]->ZAZNACZ(true);
     }
   }
   const auto pierwszy = [](const auto& v, auto warunek) { return int(std::find_if(v.begin(), v.end(), warunek) - v.begin()); };
   const auto zaznaczony = [](const auto* q) { return q->CZY_ZAZNACZONY(); };
-  const auto wybrany = [](const w_element* q) { return bool(q->zaznaczony); };
+  const auto wybrany = [](const w_element* q) { return bool(q->zaznaczony()); };
   int tryb = PANEL_PUSTY, nr = 0;
   if (std::count_if(u.p.begin(), u.p.end(), zaznaczony) == 1)
     tryb = PANEL_PUNKT, nr = pierwszy(u.p, zaznaczony);
@@ -92,18 +92,21 @@ std::optional<adres_zdarzenia> zdarzenie_doslownie(const tor_uklad& u, double x,
 // What a pick leaves in the layout.
 std::vector<int> wskazanie(const w_uklad& u) {
   std::vector<int> w{u.punkt_kursor, u.linia_kursor, u.ostatni_punkt, u.panel_tryb, u.panel_nr};
-  for (const w_punkt* q : u.p) w.push_back(q->zaznaczony);
-  for (const w_linia* q : u.l) w.push_back(q->zaznaczony);
-  for (const w_element* q : u.e) w.push_back(q->zaznaczony * 2 + q->podswietlony);
+  for (const w_punkt* q : u.p) w.push_back(q->zaznaczony());
+  for (const w_linia* q : u.l) w.push_back(q->zaznaczony());
+  for (const w_element* q : u.e) w.push_back(q->zaznaczony() * 2 + q->podswietlony());
   return w;
 }
 
 void przywroc(w_uklad& u, const std::vector<int>& w) {
   u.punkt_kursor = w[0], u.linia_kursor = w[1], u.ostatni_punkt = w[2], u.panel_tryb = w[3], u.panel_nr = w[4];
   std::size_t i = 5;
-  for (w_punkt* q : u.p) q->zaznaczony = std::uint8_t(w[i++]);
-  for (w_linia* q : u.l) q->zaznaczony = std::uint8_t(w[i++]);
-  for (w_element* q : u.e) q->zaznaczony = std::uint8_t(w[i] / 2), q->podswietlony = std::uint8_t(w[i++] % 2);
+  for (w_punkt* q : u.p) q->ustaw_zaznaczony(std::uint8_t(w[i++]));
+  for (w_linia* q : u.l) q->ustaw_zaznaczony(std::uint8_t(w[i++]));
+  for (w_element* q : u.e) {
+    q->ustaw_zaznaczony(w[i] / 2);
+    q->ustaw_podswietlony(w[i++] % 2);
+  }
 }
 
 // Points on a lattice (equal distances, places on the cells' bounds), joined to near ones,

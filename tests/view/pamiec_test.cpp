@@ -114,7 +114,7 @@ TEST_F(PamiecObrazu, PoZaznaczeniuKursorzeIEdycji) {
   tor_uklad& t = dok.tor;
   const std::vector<std::pair<std::string, std::function<void()>>> zmiany = {
       {"zaznaczony punkt", [&] { t.p[620]->ZAZNACZ(true); }},
-      {"odznaczony element", [&] { t.e[0]->zaznaczony = 0; }},
+      {"odznaczony element", [&] { t.e[0]->ustaw_zaznaczony(0); }},
       {"zaznaczona linia", [&] { t.l[600]->ZAZNACZ(true); }},
       {"punkt pod kursorem", [&] { t.punkt_kursor = 600; }},
       {"linia pod kursorem", [&] { t.linia_kursor = 5; }},

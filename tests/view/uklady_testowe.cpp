@@ -49,7 +49,7 @@ void siec_testowa(dokument& dok, std::uint32_t ziarno, int punkty) {
   }
   for (int i = 0; i < t.pmax(); i += 11) t.p[i]->ZAZNACZ(true);
   for (int i = 0; i < t.lmax(); i += 13) t.l[i]->ZAZNACZ(true);
-  if (t.emax() > 0) t.e[0]->zaznaczony = 1;
+  if (t.emax() > 0) t.e[0]->ustaw_zaznaczony(1);
   t.punkt_kursor = t.pmax() / 3;
   t.linia_kursor = t.lmax() / 2;
   t.ostatni_punkt = 11;

@@ -57,7 +57,7 @@ rozjazd rozpoznaj(tor_uklad& tor, int pierwszy) {
 void zaznacz_tylko(tor_uklad& tor, w_element* element) {
   tor.odznacz_wszystko();
   tor.punkt_kursor = tor.linia_kursor = -1;
-  element->zaznaczony = 1;
+  element->ustaw_zaznaczony(1);
 }
 
 }  // namespace

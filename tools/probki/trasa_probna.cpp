@@ -110,7 +110,7 @@ void zbuduj_trase_probna(tor_uklad& tor, trasa_info& trasa) {
 
   // The middle depot turnout is set to the diverging track.
   tor.odznacz_wszystko();
-  t2.element->zaznaczony = 1;
+  t2.element->ustaw_zaznaczony(1);
   tor.ustaw_przelozenie(1);
   tor.odznacz_wszystko();
   tor.przelicz_wszystko();
