@@ -214,7 +214,11 @@ TEST(OknoProfilu, CtrlPPokazujeProfilZaznaczeniaIPZostajeSoba) {
   const polozenie_na_ekranie piksel = na_ekranie(t.edytor.kamera, miejsce.x, miejsce.y);
   EXPECT_NEAR(o.znacznik->piksel().x(), piksel.x, 1e-6);
   EXPECT_NEAR(o.znacznik->piksel().y(), piksel.y, 1e-6);
-  EXPECT_TRUE(o.znacznik->isVisible());
+  // Drawn in the plan's own frame, at that place (the cross's arm beside the ring).
+  const QImage plan = t.okno.plan()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+  const QPoint ramie = (o.znacznik->piksel() + QPointF(7, 0)).toPoint();
+  EXPECT_EQ(plan.pixel(ramie), qRgb(220, 0, 220));
+  EXPECT_NE(plan.pixel(ramie + QPoint(0, 6)), qRgb(220, 0, 220));
 
   // It follows an edit of the layout.
   t.dok.tor.p[2]->SET_Y(150);
