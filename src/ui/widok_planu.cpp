@@ -52,15 +52,24 @@ void rysuj_nakladke_gl(const nakladka_planu& n, int wysokosc, qreal piksel) {
 
 widok_planu::widok_planu(dokument& dok, stan_edytora& stan, QWidget* rodzic)
     : QWidget(rodzic),
-      okno_(new okno_gl_planu({[this] { initializeGL(); }, [this] { paintGL(); }, [this] { emit frameSwapped(); }})),
-      kontener_(QWidget::createWindowContainer(okno_, this)),
+      okno_(std::make_unique<okno_gl_planu>(okno_gl_planu::zdarzenia{
+          [this] { initializeGL(); }, [this] { paintGL(); }, [this] { emit frameSwapped(); }})),
       dok_(dok),
       stan_(stan),
       pamiec_(malarz_, dok) {
   setFixedSize(SZEROKOSC_WIDOKU, WYSOKOSC_WIDOKU);
-  kontener_->setGeometry(rect());
-  kontener_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  kontener_->setFocusPolicy(Qt::NoFocus);
+  // Native, and its parents with it: the GL window goes inside the widget's own window, shown and
+  // hidden with it, and the panels over the plan (native too, nad_planem) stack above it.
+  setAttribute(Qt::WA_NativeWindow);
+}
+
+bool widok_planu::event(QEvent* e) {
+  if (e->type() == QEvent::WinIdChange && windowHandle()) {
+    okno_->setParent(windowHandle());
+    okno_->setGeometry(rect());
+    okno_->setVisible(true);
+  }
+  return QWidget::event(e);
 }
 
 widok_planu::~widok_planu() { zwolnij_gl(); }
@@ -99,7 +108,7 @@ bool widok_planu::isValid() const { return okno_->kontekst() && okno_->kontekst(
 
 QOpenGLContext* widok_planu::context() const { return okno_->kontekst(); }
 
-QWindow* widok_planu::okno_gl() const { return okno_; }
+QWindow* widok_planu::okno_gl() const { return okno_.get(); }
 
 void widok_planu::makeCurrent() { okno_->zrob_biezacym(); }
 

@@ -86,10 +86,10 @@ class widok_planu : public QWidget {
   // The window's grab (QWidget::grab, render) gets the plan's frame at the plan's place; on the
   // screen the GL window covers the widget.
   void paintEvent(QPaintEvent*) override;
+  bool event(QEvent* e) override;
 
  private:
-  okno_gl_planu* okno_;
-  QWidget* kontener_;
+  std::unique_ptr<okno_gl_planu> okno_;
   dokument& dok_;
   stan_edytora& stan_;
   informacje_gl gl_;

@@ -133,18 +133,19 @@ TEST(Okno, PaneleNadPlanemWidacNaEkranie) {
   };
   const QImage sam_plan = ekran();
   EXPECT_EQ(sam_plan, plan->grabFramebuffer().convertToFormat(QImage::Format_RGB32));
+  const QPoint plan_w_oknie = plan->mapTo(&t.okno, QPoint(0, 0));
   for (QWidget* panel : std::initializer_list<QWidget*>{t.okno.satek(), t.okno.trasy(), t.okno.ladowania()}) {
-    panel->show();
-    panel->raise();
-    const QImage obraz = ekran();
     const QRect miejsce = panel->geometry();
+    SCOPED_TRACE(miejsce.width());
+    panel->show();
+    const QImage obraz = ekran();
     const QImage wzor = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(obraz.copy(miejsce), wzor) << panel->metaObject()->className();
-    EXPECT_EQ(t.okno.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(miejsce.translated(plan->mapTo(&t.okno, QPoint(0, 0)))), wzor)
-        << panel->metaObject()->className();
+    EXPECT_EQ(obraz.copy(miejsce), wzor);
+    const QImage zrzut = t.okno.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(zrzut.copy(miejsce.translated(plan_w_oknie)), wzor);
     // Beside the panel, the plan.
     const QPoint obok(miejsce.right() + 5, miejsce.bottom() + 5);
-    EXPECT_EQ(obraz.pixel(obok), sam_plan.pixel(obok)) << panel->metaObject()->className();
+    EXPECT_EQ(obraz.pixel(obok), sam_plan.pixel(obok));
     panel->hide();
   }
 }
