@@ -23,7 +23,6 @@ bool okno_gl_planu::przygotuj() {
   kontekst_->setFormat(requestedFormat());
   if (!kontekst_->create()) return false;
   if (!kontekst_->makeCurrent(this)) return false;
-  zainicjowany_ = true;
   zdarzenia_.inicjuj();
   return true;
 }
@@ -43,15 +42,15 @@ QImage okno_gl_planu::klatka_poza_ekranem() {
   const QSize rozmiar = size() * devicePixelRatio();
   glViewport(0, 0, rozmiar.width(), rozmiar.height());
   zdarzenia_.rysuj();
-  // Opaque, as on the screen: the blended alpha the buffer keeps is no part of the picture.
-  QImage obraz(rozmiar, QImage::Format_RGBA8888);
+  // Opaque, as the screen shows it (QImage rows are 4-byte aligned, as GL's packing here).
+  QImage obraz(rozmiar, QImage::Format_RGB888);
   glPushAttrib(GL_PIXEL_MODE_BIT);
-  glPixelTransferf(GL_ALPHA_BIAS, 1);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glReadBuffer(GL_BACK);
-  glReadPixels(0, 0, rozmiar.width(), rozmiar.height(), GL_RGBA, GL_UNSIGNED_BYTE, obraz.bits());
+  glReadPixels(0, 0, rozmiar.width(), rozmiar.height(), GL_RGB, GL_UNSIGNED_BYTE, obraz.bits());
   glPopAttrib();
-  obraz = obraz.mirrored();
+  // GL counts rows from the bottom.
+  obraz = obraz.mirrored().convertToFormat(QImage::Format_RGB32);
   obraz.setDevicePixelRatio(devicePixelRatio());
   return obraz;
 }

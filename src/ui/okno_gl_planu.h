@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-// The native GL window the plan is drawn in, shown inside the plan widget: a frame swaps only
-// the plan, and the main window around it is never composed with GL. It takes no input: the
-// widget under it gets the mouse, the wheel and the keys.
+// The native GL window the plan is drawn in, a child of the plan widget's own native window: a
+// frame swaps only the plan, and the main window around it is never composed with GL. It takes
+// no input: the widget under it gets the mouse, the wheel and the keys.
 class okno_gl_planu : public QWindow {
  public:
   struct zdarzenia {
@@ -24,8 +24,8 @@ class okno_gl_planu : public QWindow {
   QOpenGLContext* kontekst() const { return kontekst_.get(); }
   bool zrob_biezacym();
   void zwolnij_biezacy();
-  // The frame drawn now into an off-screen buffer as deep as the window's, not swapped; a null
-  // picture when GL cannot be had.
+  // The frame drawn now into the back buffer and read from there, not swapped (what the screen
+  // would show); a null picture when GL cannot be had.
   QImage klatka_poza_ekranem();
 
  protected:
@@ -37,5 +37,4 @@ class okno_gl_planu : public QWindow {
 
   zdarzenia zdarzenia_;
   std::unique_ptr<QOpenGLContext> kontekst_;
-  bool zainicjowany_ = false;
 };

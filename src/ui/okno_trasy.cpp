@@ -12,7 +12,6 @@
 #include "ui/kontrolki.h"
 #include "ui/okno_glowne.h"
 #include "ui/pola_liczbowe.h"
-#include "ui/widok_planu.h"
 
 namespace {
 QString tekst(double wartosc, int miejsca) { return QString::fromStdString(liczba_na_tekst(wartosc, miejsca)); }
@@ -21,7 +20,6 @@ QString tekst(double wartosc, int miejsca) { return QString::fromStdString(liczb
 okno_trasy::okno_trasy(QWidget* rodzic) : QFrame(rodzic) {
   setObjectName("okno_trasy");
   setGeometry(0, 0, 500, 250);
-  widok_planu::nad_planem(*this);
   setFrameShape(QFrame::Panel);
   setAutoFillBackground(true);
 

@@ -3,12 +3,10 @@
 #include <QLabel>
 
 #include "ui/kontrolki.h"
-#include "ui/widok_planu.h"
 
 panel_ladowania::panel_ladowania(QWidget* rodzic) : QFrame(rodzic) {
   setObjectName("panel_ladowania");
   setGeometry(384, 275, 256, 50);
-  widok_planu::nad_planem(*this);
   setFrameShape(QFrame::Panel);
   setAutoFillBackground(true);
 

@@ -8,12 +8,10 @@
 
 #include "app/liczby.h"
 #include "ui/kontrolki.h"
-#include "ui/widok_planu.h"
 
 panel_satek::panel_satek(QWidget* rodzic) : QFrame(rodzic) {
   setObjectName("panel_satek");
   setGeometry(0, 0, 300, 150);
-  widok_planu::nad_planem(*this);
   setFrameShape(QFrame::Panel);
   setAutoFillBackground(true);
 

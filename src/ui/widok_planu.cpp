@@ -19,6 +19,7 @@ std::string tekst_gl(GLenum nazwa) {
   const auto* t = reinterpret_cast<const char*>(glGetString(nazwa));
   return t ? t : "";
 }
+
 // The overlay drawn by QPainter into a picture of its own size, laid over the frame whose
 // viewport is `wysokosc` pixels high (a premultiplied picture: its colour is added over what its
 // alpha leaves).
@@ -58,8 +59,9 @@ widok_planu::widok_planu(dokument& dok, stan_edytora& stan, QWidget* rodzic)
       stan_(stan),
       pamiec_(malarz_, dok) {
   setFixedSize(SZEROKOSC_WIDOKU, WYSOKOSC_WIDOKU);
-  // Native, and its parents with it: the GL window goes inside the widget's own window, shown and
-  // hidden with it, and the panels over the plan (native too, nad_planem) stack above it.
+  // Native, and with it its parents and their other children: the GL window goes inside the
+  // widget's own window, shown and hidden with it, and the panels over the plan, native windows
+  // made after it (or raised), stay above it.
   setAttribute(Qt::WA_NativeWindow);
 }
 
@@ -73,12 +75,6 @@ bool widok_planu::event(QEvent* e) {
 }
 
 widok_planu::~widok_planu() { zwolnij_gl(); }
-
-void widok_planu::nad_planem(QWidget& panel) {
-  panel.setAttribute(Qt::WA_DontCreateNativeAncestors);
-  panel.setAttribute(Qt::WA_NativeWindow);
-  panel.raise();
-}
 
 void widok_planu::ustaw_obrazy(warstwy_obrazow* obrazy) {
   obrazy_ = obrazy ? obrazy : &bez_obrazow_;

@@ -24,9 +24,9 @@ struct informacje_gl {
 };
 
 // The 1024 x 600 plan view: draws the frame through the OpenGL painter whenever something
-// changed (update()), never in a loop of its own. The frame is drawn in a native GL window of
-// its own over the widget, so that a frame swaps only the plan; the widget keeps the input,
-// the focus, the tooltips and the cursor. The layouts come from a picture cache whose
+// changed (update()), never in a loop of its own. The frame is drawn in a native GL window
+// inside the widget, so that a frame swaps only the plan; the widget keeps the input, the
+// focus, the tooltips and the cursor. The layouts come from a picture cache whose
 // vertex buffers are deleted only with the context current. A blink (migniecie()) shows the
 // kept frame of the pictures' new phase when nothing else asked for a frame since.
 class widok_planu : public QWidget {
@@ -34,10 +34,6 @@ class widok_planu : public QWidget {
  public:
   widok_planu(dokument& dok, stan_edytora& stan, QWidget* rodzic = nullptr);
   ~widok_planu() override;
-
-  // A panel standing over the plan: a native window of its own, above the plan's GL window
-  // (a plain widget there would stay under it, unseen).
-  static void nad_planem(QWidget& panel);
 
   const informacje_gl& gl() const { return gl_; }
 
