@@ -6,25 +6,25 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
 #include "ui/widok_planu.h"
 
-// A frame of the editor's plan in its window, timed from the start of its paint to a finished
-// paintGL. repaint() draws at once only while the window has no update pending; otherwise Qt
-// paints at its next update request, so the frame is awaited and timed where it is drawn.
+// A frame of the editor's plan in its window, timed from the start of its GL window's update
+// request to a finished paintGL; the frame is asked for and awaited.
 class klatka_okna : public QObject {
  public:
   explicit klatka_okna(widok_planu* plan) : plan_(plan) {
-    plan_->installEventFilter(this);
+    plan_->okno_gl()->installEventFilter(this);
     connect(plan_, &widok_planu::narysowano, this, [this] {
       glFinish();
       ms_ = poczatek_.nsecsElapsed() / 1e6;
       narysowano_ = true;
     });
   }
-  ~klatka_okna() override { plan_->removeEventFilter(this); }
+  ~klatka_okna() override { plan_->okno_gl()->removeEventFilter(this); }
 
   // Draws a frame and returns its time in ms; `od_prosby_ms`, when given, gets the time from
   // the request to the drawn frame.
@@ -32,7 +32,7 @@ class klatka_okna : public QObject {
     QElapsedTimer prosba;
     prosba.start();
     narysowano_ = false;
-    plan_->repaint();
+    plan_->update();
     while (!narysowano_) {
       if (prosba.elapsed() > 30000) {
         std::fprintf(stderr, "plan nie narysował klatki w 30 s\n");
@@ -47,7 +47,7 @@ class klatka_okna : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) poczatek_.start();
+    if (e->type() == QEvent::UpdateRequest) poczatek_.start();
     return false;
   }
 

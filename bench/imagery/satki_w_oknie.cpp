@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
       klatka.start();
       bool zamieniona = false;
       const QMetaObject::Connection c =
-          QObject::connect(&plan, &QOpenGLWidget::frameSwapped, [&] { zamieniona = true; });
+          QObject::connect(&plan, &widok_planu::frameSwapped, [&] { zamieniona = true; });
       plan.update();
       while (!zamieniona) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
       QObject::disconnect(c);

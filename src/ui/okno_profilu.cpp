@@ -128,11 +128,8 @@ okno_profilu::okno_profilu(okno_glowne& okno, const std::string& katalog_danych)
   wykres->wskazano = [this](std::optional<double> s) { wskazano(s); };
   connect(zapisz_png_przycisk, &QPushButton::clicked, this, [this] { zapisz(false); });
   connect(zapisz_svg_przycisk, &QPushButton::clicked, this, [this] { zapisz(true); });
-  znacznik = new znacznik_planu(okno_.plan(), okno_.edytor().kamera);
-  connect(okno_.plan(), &widok_planu::narysowano, this, [this] {
-    znacznik->update();  // the camera may have moved
-    odswiez(false);
-  });
+  znacznik = &okno_.plan()->dodaj_nakladke(std::make_unique<znacznik_planu>(*okno_.plan(), okno_.edytor().kamera));
+  connect(okno_.plan(), &widok_planu::narysowano, this, [this] { odswiez(false); });
 }
 
 void okno_profilu::pokaz_dla_zaznaczenia() {

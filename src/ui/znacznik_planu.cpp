@@ -1,38 +1,40 @@
 #include "ui/znacznik_planu.h"
 
 #include <QPainter>
+#include <cmath>
 
+#include "ui/widok_planu.h"
 #include "view/widok.h"
 
 namespace {
 constexpr double POLOWA = 9;  // pixels
 }  // namespace
 
-znacznik_planu::znacznik_planu(QWidget* plan, const widok& kamera) : QWidget(plan), kamera_(kamera) {
-  setObjectName("znacznik_planu");
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-  setAttribute(Qt::WA_NoSystemBackground);
-  setGeometry(plan->rect());
-  hide();
-}
+znacznik_planu::znacznik_planu(widok_planu& plan, const widok& kamera) : plan_(plan), kamera_(kamera) {}
 
 void znacznik_planu::ustaw(std::optional<wektor> miejsce) {
   miejsce_ = miejsce;
-  setVisible(miejsce_.has_value());
-  raise();
-  update();
+  plan_.update();
 }
 
 QPointF znacznik_planu::piksel() const {
   if (!miejsce_) return {};
   const double x = (miejsce_->x + kamera_.przes_x) * kamera_.skala / kamera_.proporcja;
   const double y = (miejsce_->y + kamera_.przes_y) * kamera_.skala;
-  return {(x + 1) / 2 * width(), (1 - y) / 2 * height()};
+  return {(x + 1) / 2 * plan_.width(), (1 - y) / 2 * plan_.height()};
 }
 
-void znacznik_planu::paintEvent(QPaintEvent*) {
+QRect znacznik_planu::obszar() const {
+  if (!miejsce_) return {};
+  const QPointF s = piksel();
+  // The pen's width and the antialiasing around the cross.
+  const int brzeg = static_cast<int>(POLOWA) + 3;
+  const QPoint srodek(static_cast<int>(std::floor(s.x())), static_cast<int>(std::floor(s.y())));
+  return {srodek - QPoint(brzeg, brzeg), srodek + QPoint(brzeg, brzeg)};
+}
+
+void znacznik_planu::rysuj(QPainter& p) const {
   if (!miejsce_) return;
-  QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(QColor(220, 0, 220), 2));
   const QPointF s = piksel();

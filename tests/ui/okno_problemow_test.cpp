@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 #include <QTreeView>
@@ -214,7 +215,19 @@ TEST(OknoProfilu, CtrlPPokazujeProfilZaznaczeniaIPZostajeSoba) {
   const polozenie_na_ekranie piksel = na_ekranie(t.edytor.kamera, miejsce.x, miejsce.y);
   EXPECT_NEAR(o.znacznik->piksel().x(), piksel.x, 1e-6);
   EXPECT_NEAR(o.znacznik->piksel().y(), piksel.y, 1e-6);
-  EXPECT_TRUE(o.znacznik->isVisible());
+  // Drawn in the plan's own frame, at that place (the cross's arm beside the ring), on the
+  // screen from the next frame on.
+  const QPoint ramie = (o.znacznik->piksel() + QPointF(7, 0)).toPoint();
+  const QPoint ramie_na_ekranie = t.okno.plan()->mapToGlobal(ramie);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        return t.okno.screen()->grabWindow(0, ramie_na_ekranie.x(), ramie_na_ekranie.y(), 1, 1).toImage().pixel(0, 0) ==
+               qRgb(220, 0, 220);
+      },
+      3000));
+  const QImage plan = t.okno.plan()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(plan.pixel(ramie), qRgb(220, 0, 220));
+  EXPECT_NE(plan.pixel(ramie + QPoint(0, 6)), qRgb(220, 0, 220));
 
   // It follows an edit of the layout.
   t.dok.tor.p[2]->SET_Y(150);

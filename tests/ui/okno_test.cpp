@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 #include <QTranslator>
 
 #include "ui/okno_testowe.h"
@@ -112,4 +114,38 @@ TEST(Okno, TekstyQtPoPolsku) {
   EXPECT_EQ(przyciski.button(QDialogButtonBox::Cancel)->text().remove('&'), "Anuluj");
   QCoreApplication::removeTranslator(tlumacz);
   delete tlumacz;
+}
+
+// The panels standing over the plan are seen over its GL window, on the screen as in the
+// window's grab; the plan is seen around them.
+TEST(Okno, PaneleNadPlanemWidacNaEkranie) {
+  okno_testowe t;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&t.okno));
+  widok_planu* plan = t.okno.plan();
+  const QPoint poczatek = plan->mapToGlobal(QPoint(0, 0));
+  const auto ekran = [&] {
+    QCoreApplication::processEvents();
+    QTest::qWait(200);
+    return t.okno.screen()
+        ->grabWindow(0, poczatek.x(), poczatek.y(), plan->width(), plan->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage sam_plan = ekran();
+  EXPECT_EQ(sam_plan, plan->grabFramebuffer().convertToFormat(QImage::Format_RGB32));
+  const QPoint plan_w_oknie = plan->mapTo(&t.okno, QPoint(0, 0));
+  for (QWidget* panel : std::initializer_list<QWidget*>{t.okno.satek(), t.okno.trasy(), t.okno.ladowania()}) {
+    const QRect miejsce = panel->geometry();
+    SCOPED_TRACE(miejsce.width());
+    panel->show();
+    const QImage obraz = ekran();
+    const QImage wzor = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(obraz.copy(miejsce), wzor);
+    const QImage zrzut = t.okno.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(zrzut.copy(miejsce.translated(plan_w_oknie)), wzor);
+    // Beside the panel, the plan.
+    const QPoint obok(miejsce.right() + 5, miejsce.bottom() + 5);
+    EXPECT_EQ(obraz.pixel(obok), sam_plan.pixel(obok));
+    panel->hide();
+  }
 }
