@@ -32,6 +32,16 @@ bool okno_gl_planu::zrob_biezacym() {
   return kontekst_->makeCurrent(this);
 }
 
+bool okno_gl_planu::zrob_biezacym_bez_okna() {
+  if (!kontekst_ || !kontekst_->isValid()) return false;
+  if (!bez_okna_) {
+    bez_okna_ = std::make_unique<QOffscreenSurface>();
+    bez_okna_->setFormat(kontekst_->format());
+    bez_okna_->create();
+  }
+  return kontekst_->makeCurrent(bez_okna_.get());
+}
+
 void okno_gl_planu::zwolnij_biezacy() {
   if (kontekst_) kontekst_->doneCurrent();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QWindow>
 #include <functional>
@@ -23,6 +24,9 @@ class okno_gl_planu : public QWindow {
   bool przygotuj();
   QOpenGLContext* kontekst() const { return kontekst_.get(); }
   bool zrob_biezacym();
+  // Current without the window, for deleting what GL holds: at shutdown the native window may
+  // already be gone with its parent, and a driver asked to draw there can misread its size.
+  bool zrob_biezacym_bez_okna();
   void zwolnij_biezacy();
   // The frame drawn now into the back buffer and read from there, not swapped (what the screen
   // would show); a null picture when GL cannot be had.
@@ -37,4 +41,5 @@ class okno_gl_planu : public QWindow {
 
   zdarzenia zdarzenia_;
   std::unique_ptr<QOpenGLContext> kontekst_;
+  std::unique_ptr<QOffscreenSurface> bez_okna_;
 };

@@ -93,8 +93,7 @@ void widok_planu::migniecie() {
 
 void widok_planu::zwolnij_gl() {
   // Before the first frame there is no context, and nothing to delete.
-  if (!isValid()) return;
-  makeCurrent();
+  if (!isValid() || !okno_->zrob_biezacym_bez_okna()) return;
   pamiec_.zwolnij_gl();
   migniecia_.zwolnij_gl();
   doneCurrent();
