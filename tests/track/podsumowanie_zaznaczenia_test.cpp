@@ -94,18 +94,8 @@ class ruchy {
         zmiana();
         return "przeciągnięcie";
       }
-      case 11:
-        if (wykonane_.empty()) return "nic";
-        EXPECT_TRUE(d_.cofnij(wykonane_.back()));
-        cofniete_.push_back(std::move(wykonane_.back()));
-        wykonane_.pop_back();
-        return "cofnięcie";
-      case 12:
-        if (cofniete_.empty()) return "nic";
-        EXPECT_TRUE(d_.ponow(cofniete_.back()));
-        wykonane_.push_back(std::move(cofniete_.back()));
-        cofniete_.pop_back();
-        return "ponowienie";
+      case 11: return przenies(wykonane_, cofniete_, true) ? "cofnięcie" : "nic";
+      case 12: return przenies(cofniete_, wykonane_, false) ? "ponowienie" : "nic";
       default:  // saved and read back: the file's last point comes selected
         EXPECT_TRUE(zapisz_projekt(plik_, u, d_.trasa));
         EXPECT_TRUE(wczytaj_projekt(plik_, u, d_.trasa).ok);
@@ -138,6 +128,15 @@ class ruchy {
     d_.tor.punkt_kursor = d_.tor.p.empty() || nr(3) == 0 ? -1 : nr(d_.tor.pmax());
     d_.tor.dodaj_punkt(r(0, 60), r(0, 60), 0);
     zmiana();
+  }
+
+  // The last step of `z` undone or redone, and kept in `do_`; false when there is none.
+  bool przenies(std::vector<krok_historii>& z, std::vector<krok_historii>& do_, bool cofnij) {
+    if (z.empty()) return false;
+    EXPECT_TRUE(cofnij ? d_.cofnij(z.back()) : d_.ponow(z.back()));
+    do_.push_back(std::move(z.back()));
+    z.pop_back();
+    return true;
   }
 
   void zmiana() {

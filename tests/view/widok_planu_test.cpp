@@ -56,11 +56,17 @@ class warstwa_balaganiarska : public warstwy_obrazow {
   }
 };
 
-TEST(WidokPlanu, KlatkaNieDziedziczyStanuGl) {
-  dokument dok;
+// One straight track across the plan.
+tor_uklad& jeden_tor(dokument& dok) {
   tor_uklad& t = dok.tor;
   polacz_tor(t, dodaj_punkt_toru(t, 20, 20), dodaj_punkt_toru(t, 80, 50));
   t.przelicz_wszystko();
+  return t;
+}
+
+TEST(WidokPlanu, KlatkaNieDziedziczyStanuGl) {
+  dokument dok;
+  jeden_tor(dok);
   stan_edytora edytor;
   widok_planu plan(dok, edytor);
   plan.show();
@@ -80,9 +86,7 @@ TEST(WidokPlanu, KlatkaNieDziedziczyStanuGl) {
 // with the widget.
 TEST(WidokPlanu, WlasneOknoGlNaEkranieWZrzucieBezWejscia) {
   dokument dok;
-  tor_uklad& t = dok.tor;
-  polacz_tor(t, dodaj_punkt_toru(t, 20, 20), dodaj_punkt_toru(t, 80, 50));
-  t.przelicz_wszystko();
+  tor_uklad& t = jeden_tor(dok);
   stan_edytora edytor;
   ustaw_kadr(edytor.kamera, t.pokaz_wszystko());
   QWidget okno;
