@@ -30,6 +30,10 @@ class malarz {
   virtual void przesun(double x, double y, double z) = 0;
   virtual void obroc(double kat, double x, double y, double z) = 0;
   virtual void skaluj(double x, double y, double z) = 0;
+  // The current matrix maps the plan to the screen. Until this matrix level is restored, a
+  // painter may hand the graphics card the vertices as offsets from the plan point (x, y) and
+  // leave the map to it, so that what it keeps stays valid when the view moves.
+  virtual void poczatek_planu(double, double) {}
 
   // The frame names each layer before drawing it ("grid", "track", "catenary", "marks"), so a
   // painter that writes a document can group what it draws. Screen painters ignore it.

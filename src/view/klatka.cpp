@@ -5,6 +5,7 @@
 #include "dokument/dokument.h"
 #include "app/stan.h"
 #include "track/malarz.h"
+#include "track/tor.h"
 #include "view/siatka.h"
 #include "view/stan_edytora.h"
 #include "view/znaczniki_zdarzen.h"
@@ -17,6 +18,21 @@ bool warstwy_obrazow::ukryte_przez_miganie() const { return false; }
 void rysownik_wprost::rysuj(const w_uklad& u, bool aktywny) { u.rysuj_uklad(m_, aktywny); }
 
 namespace {
+
+// Views at least this many metres wide hand the card the plan's map: a pixel there is a metre
+// or so, and floats measured from an origin near the track are far finer. Nearer views keep
+// every vertex exact in double.
+constexpr double PLAN_NA_KARCIE = 1000;
+
+// The plan's origin: the track's first point on a grid of about a kilometre, so that it moves
+// seldom; the view's middle when there is no track.
+void poczatek_ukladu(const tor_uklad& tor, const widok& w, double& x, double& y) {
+  const double krok = 1024;
+  x = tor.pmax() > 0 ? tor.p[0]->GET_X() : -w.przes_x;
+  y = tor.pmax() > 0 ? tor.p[0]->GET_Y() : -w.przes_y;
+  x = std::isfinite(x) ? std::floor(x / krok) * krok : 0;
+  y = std::isfinite(y) ? std::floor(y / krok) * krok : 0;
+}
 
 void rysuj_plan(malarz& m, const dokument& dok, const stan_edytora& edytor, warstwy_obrazow& obrazy,
                 rysownik_ukladow& uklady) {
@@ -75,6 +91,11 @@ void rysuj_klatke(malarz& m, const dokument& dok, stan_edytora& edytor, warstwy_
   m.zachowaj_macierz();
   m.skaluj(w.skala / w.proporcja, w.skala, w.skala);
   m.przesun(w.przes_x, w.przes_y, 0);
+  if (2 * w.proporcja / w.skala >= PLAN_NA_KARCIE) {
+    double x, y;
+    poczatek_ukladu(dok.tor, w, x, y);
+    m.poczatek_planu(x, y);
+  }
   if (edytor.tryb_szablonu) {
     m.warstwa("track");
     dok.tor.rysuj_podglad(m);

@@ -18,6 +18,13 @@ void malarz_gl::stan_poczatkowy() {
   glColor4f(1, 1, 1, 1);
 }
 
+void malarz_gl::karta_zmieniona() {
+  double m[16];
+  macierz_karty().macierz_gl(m);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadMatrixd(m);
+}
+
 void malarz_gl::wierzcholek_gl(double x, double y) {
   double ex, ey;
   na_ekran(x, y, ex, ey);

@@ -28,6 +28,10 @@ class malarz_gl : public malarz_ekranowy {
   void czworokat(const double xy[4][2], const double uv[4][2]) override;
   void tekstura(unsigned id) override;
   void bez_tekstury() override;
+  void poczatek_planu(double x, double y) override { plan_na_karte(x, y); }
+
+ protected:
+  void karta_zmieniona() override;
 
  private:
   void wierzcholek_gl(double x, double y);

@@ -234,36 +234,99 @@ bool pamiec_ukladu::aktualizuj(bool aktywny, const zakres_zmiany& zakres) {
   return true;
 }
 
-void pamiec_ukladu::zbierz(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno, int glebia) {
-  partie_.zacznij(ekran, piksel, glebia);
+void pamiec_ukladu::zbierz(const malarz_ekranowy::macierze& m, double piksel, const std::array<int, 4>& okno,
+                           int glebia) {
+  partie_.zacznij(m, piksel, glebia);
   widoczne_.clear();
   ++zebrania_;
+  const przeksztalcenie& ekran = m.ekran;
   // Normalised device units per pixel of the recorded sizes.
   const double px_x = 2 * piksel / std::max(okno[2], 1);
   const double px_y = 2 * piksel / std::max(okno[3], 1);
+  // With the map on the card the arrays serve the views around this one too.
+  prostokat r = CALY_EKRAN;
+  zebrano_wszystko_ = false;
+  if (m.na_karcie) {
+    obrys calosc;
+    for (const auto* kawalki : {&punkty_, &linie_})
+      for (const kawalek& k : *kawalki) calosc.dodaj(k.zasieg);
+    const prostokat obszar{-OBSZAR_ZEBRANIA, -OBSZAR_ZEBRANIA, OBSZAR_ZEBRANIA, OBSZAR_ZEBRANIA};
+    bool caly = false;
+    zebrano_wszystko_ = calosc.pusty() || (widoczny(calosc, ekran, px_x, px_y, obszar, caly) && caly);
+    r = zebrano_wszystko_ ? prostokat{-1e300, -1e300, 1e300, 1e300} : obszar;
+  }
+  zebrane_ = {};
   for (const auto* kawalki : {&punkty_, &linie_})
     for (const kawalek& k : *kawalki) {
       bool caly = false;
-      if (!widoczny(k.zasieg, ekran, px_x, px_y, CALY_EKRAN, caly)) continue;
+      if (!widoczny(k.zasieg, ekran, px_x, px_y, r, caly)) continue;
       if (caly) {
         widoczne_.push_back({&k, {}, k.elementy.back().do_});
+        zebrane_.dodaj(k.zasieg);
       } else {
         zapis_rysunku::polozenie od;
         for (const element& e : k.elementy) {
-          if (widoczny(e.zasieg.rozwin(), ekran, px_x, px_y, CALY_EKRAN, caly)) widoczne_.push_back({&k, od, e.do_});
+          if (widoczny(e.zasieg.rozwin(), ekran, px_x, px_y, r, caly)) {
+            widoczne_.push_back({&k, od, e.do_});
+            zebrane_.dodaj(e.zasieg.rozwin());
+          }
           od = e.do_;
         }
       }
     }
   for (const odcinek& o : widoczne_) o.k->zapis.odtworz(partie_, o.od, o.do_);
+  ekran_zebrania_ = ekran;
+  macierze_ = m;
+  piksel_ = piksel;
+  okno_ = okno;
+  glebia_ = glebia;
+  nagrano_ = false;
+  w_obrazie_ = false;
+  od_zebrania_.clear();
 }
 
-bool pamiec_ukladu::popraw(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno) {
+bool pamiec_ukladu::obejmuje(const malarz_ekranowy::macierze& m, double piksel, const std::array<int, 4>& okno,
+                             int glebia) const {
+  if (!m.na_karcie || !macierze_.na_karcie || m.wierzcholki != macierze_.wierzcholki || piksel != piksel_ ||
+      okno != okno_ || glebia != glebia_)
+    return false;
+  // The view's plan rectangle, widened by the largest size drawn, in this view's pixels.
+  obrys widok;
+  for (double ex : {-1.0, 1.0})
+    for (double ey : {-1.0, 1.0}) {
+      double x, y;
+      if (!m.ekran.odwroc(ex, ey, x, y)) return false;
+      widok.dodaj(x, y);
+    }
+  float piksele = 0;
+  for (const auto* kawalki : {&punkty_, &linie_})
+    for (const kawalek& k : *kawalki) piksele = std::max(piksele, k.zasieg.piksele);
+  const double metry = piksel * std::max((widok.x2 - widok.x1) / std::max(okno[2], 1),
+                                         (widok.y2 - widok.y1) / std::max(okno[3], 1));
+  const double zapas = (piksele + 2) * metry;
+  widok = {widok.x1 - zapas, widok.y1 - zapas, widok.x2 + zapas, widok.y2 + zapas};
+  // Far smaller than what was gathered: gathering it alone costs less than drawing all that.
+  const double pole = (widok.x2 - widok.x1) * (widok.y2 - widok.y1);
+  if (!zebrane_.pusty() && pole * ZA_MALY_WIDOK < (zebrane_.x2 - zebrane_.x1) * (zebrane_.y2 - zebrane_.y1))
+    return false;
+  if (zebrano_wszystko_) return true;
+  for (double x : {widok.x1, widok.x2})
+    for (double y : {widok.y1, widok.y2}) {
+      double ex, ey;
+      ekran_zebrania_.zastosuj(x, y, ex, ey);
+      if (!(std::abs(ex) <= OBSZAR_ZEBRANIA && std::abs(ey) <= OBSZAR_ZEBRANIA)) return false;
+    }
+  return true;
+}
+
+bool pamiec_ukladu::popraw(const std::vector<obrys>& zmiany, const malarz_ekranowy::macierze& m, double piksel,
+                           const std::array<int, 4>& okno) {
+  const przeksztalcenie& ekran = m.ekran;
   const int w = okno[2], h = okno[3];
   const double px_x = 2 * piksel / std::max(w, 1);
   const double px_y = 2 * piksel / std::max(h, 1);
   std::vector<std::array<int, 4>> plamy;
-  for (const obrys& o : zmienione_) {
+  for (const obrys& o : zmiany) {
     if (o.pusty()) continue;
     const std::array<int, 4> p = piksele(na_ekranie(o, ekran, px_x, px_y), w, h);
     if (p[0] < p[2] && p[1] < p[3]) plamy.push_back(p);
@@ -293,7 +356,7 @@ bool pamiec_ukladu::popraw(const przeksztalcenie& ekran, double piksel, const st
   bool wierny = true;
   for (const auto& p : plamy) {
     const prostokat r{2.0 * p[0] / w - 1, 2.0 * p[1] / h - 1, 2.0 * p[2] / w - 1, 2.0 * p[3] / h - 1};
-    latki_.zacznij(ekran, piksel, glebia);
+    latki_.zacznij(m, piksel, glebia);
     for (const auto* kawalki : {&punkty_, &linie_})
       for (const kawalek& k : *kawalki) {
         bool caly = false;
@@ -334,31 +397,51 @@ void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja, cons
   glGetIntegerv(GL_VIEWPORT, okno.data());
   GLint glebia = 0;
   glGetIntegerv(GL_DEPTH_BITS, &glebia);
-  const przeksztalcenie& ekran = m.macierz();
-  const bool ten_widok = ekran == ekran_ && m.piksel() == piksel_ && okno == okno_ && glebia == glebia_;
-  if (!nagrano_ && ten_widok && !zmienione_.empty() && w_obrazie_) w_obrazie_ = popraw(ekran, m.piksel(), okno);
-  if (nagrano_ || !ten_widok || (!zmienione_.empty() && !w_obrazie_)) {
-    zbierz(ekran, m.piksel(), okno, glebia);
-    ekran_ = ekran;
-    piksel_ = m.piksel();
-    okno_ = okno;
-    glebia_ = glebia;
-    nagrano_ = false;
-    w_obrazie_ = false;
+  const malarz_ekranowy::macierze& widok = m.poziom();
+  const double piksel = m.piksel();
+  const bool ten_widok = widok == macierze_ && piksel == piksel_ && okno == okno_ && glebia == glebia_;
+  if (!nagrano_ && ten_widok && !zmienione_.empty() && w_obrazie_ &&
+      (w_obrazie_ = popraw(zmienione_, widok, piksel, okno))) {
+    od_zebrania_.insert(od_zebrania_.end(), zmienione_.begin(), zmienione_.end());
+    zmienione_.clear();
+  }
+  bool zebrac = nagrano_ || (ten_widok && !zmienione_.empty() && !w_obrazie_);
+  // A new view inside what was gathered: the arrays drawn through the new map, the changes
+  // since then mended over them in the kept picture.
+  bool przeniesiony = false;
+  if (!zebrac && !ten_widok) {
+    od_zebrania_.insert(od_zebrania_.end(), zmienione_.begin(), zmienione_.end());
+    przeniesiony = partie_.wierny() && od_zebrania_.size() <= ZMIANY_DO_PRZENIESIENIA &&
+                   obejmuje(widok, piksel, okno, glebia) &&
+                   (od_zebrania_.empty() || (!widoczne_.empty() && obraz_.przygotuj(okno[2], okno[3])));
+    zebrac = !przeniesiony;
   }
   zmienione_.clear();
+  if (zebrac) zbierz(widok, piksel, okno, glebia);
+  if (przeniesiony) {
+    macierze_ = widok;
+    w_obrazie_ = false;
+  }
 
   // The view is kept off screen, and the frames after it lay it over and a hover mends it there,
   // once it stays a second frame, or at once when it is large: laying it over costs a little,
   // drawing a large view again a lot.
-  const bool duzy = partie_.prymitywy() > DUZY_WIDOK;
-  if (!w_obrazie_ && (ten_widok || duzy) && !widoczne_.empty() && partie_.wierny() &&
-      obraz_.przygotuj(okno[2], okno[3])) {
+  const auto do_obrazu = [&] {
     obraz_.wejdz();
     obraz_.wyczysc();
     partie_.rysuj();
     obraz_.wyjdz();
     w_obrazie_ = true;
+  };
+  const bool do_poprawy = przeniesiony && !od_zebrania_.empty();
+  const bool duzy = partie_.prymitywy() > DUZY_WIDOK;
+  if (!w_obrazie_ && (ten_widok || duzy || do_poprawy) && !widoczne_.empty() && partie_.wierny() &&
+      obraz_.przygotuj(okno[2], okno[3])) {
+    do_obrazu();
+    if (do_poprawy && !popraw(od_zebrania_, widok, piksel, okno)) {
+      zbierz(widok, piksel, okno, glebia);
+      if (partie_.prymitywy() > DUZY_WIDOK && !widoczne_.empty() && partie_.wierny()) do_obrazu();
+    }
   }
   if (w_obrazie_) {
     obraz_.naloz();

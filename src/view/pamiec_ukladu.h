@@ -21,8 +21,11 @@ struct zakres_zmiany;
 // once it stays a second frame (a large view at once) they are drawn into a picture kept off
 // screen, which the next frames lay over the plan. When a few items change, only the pixels
 // around their old and new extents are drawn again in the kept picture, from the items that
-// reach there; a new view, a display option or a larger change gathers the view again. The
-// picture is the one rysuj_uklad draws, pixel for pixel.
+// reach there; a new view, a display option or a larger change gathers the view again. A view
+// whose map is on the card (malarz::poczatek_planu) gathers twice its width and height, the
+// whole layout when that is not much more, and a new view inside that is drawn from the same
+// arrays through the card's new map, the pixels of the changes since mended in the kept
+// picture. The picture is the one rysuj_uklad draws, pixel for pixel.
 class pamiec_ukladu {
  public:
   explicit pamiec_ukladu(const w_uklad& uklad);
@@ -55,6 +58,12 @@ class pamiec_ukladu {
  private:
   // Primitives of a view kept off screen from its first frame.
   static constexpr std::size_t DUZY_WIDOK = 100000;
+  // With the map on the card: the gathered square in the view's normalised device units, and
+  // the area, in views, past which a smaller view is gathered again for its own sake.
+  static constexpr double OBSZAR_ZEBRANIA = 2;
+  static constexpr double ZA_MALY_WIDOK = 64;
+  // Extents of changes mended in the kept picture past which a new view gathers again.
+  static constexpr std::size_t ZMIANY_DO_PRZENIESIENIA = 256;
 
   // An item: where its calls end (they begin where the previous item's end), what it drew and
   // the fingerprint of what its drawing read.
@@ -98,10 +107,13 @@ class pamiec_ukladu {
   // changes.
   void przyjmij(kawalek& k, std::uint64_t odcisk, bool aktywny);
   void nagraj(kawalek& k, bool aktywny);
-  void zbierz(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno, int glebia);
-  // Draws again in the kept picture the pixels that the changed items covered and cover now;
+  void zbierz(const malarz_ekranowy::macierze& m, double piksel, const std::array<int, 4>& okno, int glebia);
+  // Whether the arrays gathered hold every item the view of `m` shows.
+  bool obejmuje(const malarz_ekranowy::macierze& m, double piksel, const std::array<int, 4>& okno, int glebia) const;
+  // Draws again in the kept picture the pixels that the items of `zmiany` covered and cover now;
   // false when that is too much or cannot be done, and the view must be gathered whole.
-  bool popraw(const przeksztalcenie& ekran, double piksel, const std::array<int, 4>& okno);
+  bool popraw(const std::vector<obrys>& zmiany, const malarz_ekranowy::macierze& m, double piksel,
+              const std::array<int, 4>& okno);
 
   const w_uklad& uklad_;
   const bool tor_;
@@ -121,8 +133,15 @@ class pamiec_ukladu {
   std::vector<obrys> zmienione_;
   std::vector<std::size_t> zmienione_elementy_;
 
-  // The view the arrays were gathered for.
-  przeksztalcenie ekran_;
+  // The view the arrays were gathered for, then the view drawn last.
+  malarz_ekranowy::macierze macierze_;
+  // When gathered with the map on the card: the view of the gathering, whether it took every
+  // item, and the plan extent of what it took.
+  przeksztalcenie ekran_zebrania_;
+  bool zebrano_wszystko_ = false;
+  obrys zebrane_;
+  // Extents of the changes since the gathering, mended in the kept picture only.
+  std::vector<obrys> od_zebrania_;
   double piksel_ = 0;
   std::array<int, 4> okno_{};
   int glebia_ = -1;

@@ -1,5 +1,6 @@
 #include "view/przeksztalcenie.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "track/geometria.h"
@@ -40,4 +41,21 @@ void przeksztalcenie::obroc(double kat, double x, double y, double z) {
 void przeksztalcenie::skaluj(double x, double y, double z) {
   const double m[3][3] = {{x, 0, 0}, {0, y, 0}, {0, 0, z}};
   pomnoz(m);
+}
+
+bool przeksztalcenie::odwroc(double wx, double wy, double& x, double& y) const {
+  const double wyznacznik = a_[0][0] * a_[1][1] - a_[0][1] * a_[1][0];
+  if (wyznacznik == 0 || !std::isfinite(wyznacznik)) return false;
+  const double dx = wx - b_[0] - a_[0][2] * c_[2];
+  const double dy = wy - b_[1] - a_[1][2] * c_[2];
+  x = (a_[1][1] * dx - a_[0][1] * dy) / wyznacznik - c_[0];
+  y = (a_[0][0] * dy - a_[1][0] * dx) / wyznacznik - c_[1];
+  return true;
+}
+
+void przeksztalcenie::macierz_gl(double m[16]) const {
+  double x0, y0;
+  zastosuj(0, 0, x0, y0);
+  const double kolumny[16] = {a_[0][0], a_[1][0], 0, 0, a_[0][1], a_[1][1], 0, 0, 0, 0, 1, 0, x0, y0, 0, 1};
+  std::copy(kolumny, kolumny + 16, m);
 }

@@ -12,6 +12,12 @@ class przeksztalcenie {
 
   bool operator==(const przeksztalcenie&) const = default;
 
+  // The plane's point that lands at (wx, wy); false when the map flattens the plane.
+  bool odwroc(double wx, double wy, double& x, double& y) const;
+  // The map of the plane z = 0 as a GL matrix (column-major) that leaves z alone: a vertex's
+  // z there is its depth, not a height.
+  void macierz_gl(double m[16]) const;
+
   // A vertex of the plane z = 0: the picture does not depend on z.
   void zastosuj(double x, double y, double& wx, double& wy) const {
     const double px = x + c_[0];

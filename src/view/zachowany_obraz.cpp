@@ -77,6 +77,10 @@ void zachowany_obraz::naloz() const {
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, tekstura_);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  // The quad is the viewport, whatever map the plan left on the card.
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
   glBegin(GL_QUADS);
   glTexCoord2f(0, 0);
   glVertex2f(-1, -1);
@@ -87,6 +91,7 @@ void zachowany_obraz::naloz() const {
   glTexCoord2f(0, 1);
   glVertex2f(-1, 1);
   glEnd();
+  glPopMatrix();
   glPopAttrib();
 }
 

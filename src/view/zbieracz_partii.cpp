@@ -32,8 +32,8 @@ std::size_t zbieracz_partii::floaty_w_pamieci() const {
   return n;
 }
 
-void zbieracz_partii::zacznij(const przeksztalcenie& ekran, double piksel, int glebia_bity) {
-  zacznij_od(ekran);
+void zbieracz_partii::zacznij(const macierze& m, double piksel, int glebia_bity) {
+  zacznij_od(m);
   piksel_ = piksel;
   for (std::size_t i = 0; i < ile_warstw_; ++i)
     for (partia& p : warstwy_[i].partie) {

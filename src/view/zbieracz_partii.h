@@ -15,15 +15,16 @@
 // strip or a textured point or line would not: the gathering then reports itself unfaithful.
 class zbieracz_partii : public malarz_ekranowy {
  public:
-  // Empties the arrays. `ekran` maps the plan to the
-  // screen, `piksel` multiplies sizes as in malarz_gl, and `glebia_bity` is the depth buffer's
-  // precision, which bounds the primitives between two clears of it.
-  void zacznij(const przeksztalcenie& ekran, double piksel, int glebia_bity);
+  // Empties the arrays. `m` maps the plan to the vertices (the screen, or offsets from the plan's
+  // origin that the card's matrix maps when drawn), `piksel` multiplies sizes as in malarz_gl,
+  // and `glebia_bity` is the depth buffer's precision, which bounds the primitives between two
+  // clears of it.
+  void zacznij(const macierze& m, double piksel, int glebia_bity);
   // The arrays give the picture of the calls drawn in order.
   bool wierny() const { return wierny_; }
   // Primitives gathered since zacznij.
   std::size_t prymitywy() const { return ile_warstw_ == 0 ? 0 : (ile_warstw_ - 1) * pojemnosc_ + w_warstwie_; }
-  // Draws the arrays, clearing the depth buffer before each run of depths. The first call after
+  // Draws the arrays through GL's current matrix, clearing the depth buffer before each run of depths. The first call after
   // gathering moves them into a GL buffer, where they stay until the next gathering, and frees
   // them: GL keeps its own copy.
   void rysuj();

@@ -53,7 +53,8 @@ class PamiecObrazu : public testing::Test {
     EXPECT_EQ(rozne_piksele(a, b, &pierwszy), 0) << co << ": " << pierwszy;
   }
 
-  // The whole layout, a view whose edges cut through it, the start-up camera, and a close look.
+  // The whole layout, a view whose edges cut through it, the start-up camera, a close look and a
+  // view kilometres wide.
   std::vector<widok> kamery() const {
     widok calosc;
     ustaw_kadr(calosc, dok.tor.pokaz_wszystko());
@@ -64,7 +65,10 @@ class PamiecObrazu : public testing::Test {
     blisko.skala = 0.9;
     blisko.przes_x = -dok.tor.p[9]->GET_X();
     blisko.przes_y = -dok.tor.p[9]->GET_Y();
-    return {calosc, przyciety, widok{}, blisko};
+    // Wide enough for the frame to leave the map to the card.
+    widok szeroki = calosc;
+    szeroki.skala = std::min(calosc.skala, calosc.proporcja / 1500);
+    return {calosc, przyciety, widok{}, blisko, szeroki};
   }
 
   kontekst_gl gl;
@@ -267,6 +271,62 @@ TEST_F(PamiecObrazu, NajechanieNieZbieraWidokuOdNowa) {
   edytor.kamera.przes_x += 10;
   EXPECT_EQ(klatka(), 2u);
   EXPECT_EQ(klatka(), 2u);
+}
+
+// With the map on the card, new views inside what was gathered are drawn from the same arrays,
+// the hovers and selections since then mended over them; a view beyond, or far smaller, is
+// gathered anew. Every frame shows what drawing every item shows.
+TEST_F(PamiecObrazu, NaKarcieNoweWidokiZTychSamychTablic) {
+  pamiec_ukladu pamiec(dok.tor);
+  uint64_t wersja = 1;
+  widok w;
+  ustaw_kadr(w, dok.tor.pokaz_wszystko());
+  w.skala *= 4;
+  const double piksel_m = 2 * w.proporcja / w.skala / 1024;
+  const auto klatka = [&](bool z_pamieci) {
+    return gl.rysunek(w, [&](malarz_gl& mg) {
+      mg.poczatek_planu(512, -512);
+      if (z_pamieci)
+        pamiec.rysuj(mg, true, wersja);
+      else
+        dok.tor.rysuj_uklad(mg, true);
+    });
+  };
+  struct krok {
+    const char* co;
+    std::function<void()> zmien;
+    bool od_nowa;
+  };
+  const krok kroki[] = {
+      {"pierwsza klatka", [] {}, true},
+      {"przesunięcie o 37 pikseli", [&] { w.przes_x += 37 * piksel_m; }, false},
+      {"ten sam widok, odtąd zachowany", [] {}, false},
+      {"najechanie", [&] { dok.tor.punkt_kursor = 30, ++wersja; }, false},
+      {"przesunięcie po najechaniu", [&] { w.przes_y -= 53 * piksel_m; }, false},
+      {"zaznaczenie i przesunięcie",
+       [&] {
+         for (int i = 0; i < dok.tor.pmax(); i += 50) dok.tor.p[i]->ustaw_zaznaczony(true);
+         dok.tor.punkt_kursor = 31, ++wersja;
+         w.przes_x -= 120 * piksel_m;
+       },
+       false},
+      {"oddalenie", [&] { w.skala /= 1.25; }, false},
+      {"przybliżenie", [&] { w.skala *= 1.6; }, false},
+      {"daleko za zebranym", [&] { w.przes_x += 1500 * piksel_m; }, true},
+      {"dużo mniejszy widok", [&] { w.skala *= 10; }, true},
+  };
+  // The card's map puts the track where the map in double puts it, to the rounding.
+  const QImage w_double = gl.rysunek(w, [&](malarz_gl& mg) { dok.tor.rysuj_uklad(mg, true); });
+  EXPECT_LT(rozne_piksele(klatka(false), w_double), 40);
+  std::uint64_t zebrania = 0;
+  for (const krok& k : kroki) {
+    k.zmien();
+    const QImage a = klatka(true);
+    EXPECT_EQ(pamiec.zebrania(), zebrania + k.od_nowa) << k.co;
+    zebrania = pamiec.zebrania();
+    std::string pierwszy;
+    EXPECT_EQ(rozne_piksele(a, klatka(false), &pierwszy), 0) << k.co << ": " << pierwszy;
+  }
 }
 
 zakres_zmiany w_zakresie(bool punkt, int nr) {
@@ -536,7 +596,7 @@ TEST_F(PamiecObrazu, WieleWarstwGlebi) {
   const widok w{0.012, 0, 0, 1024.0 / 600};
   zbieracz_partii partie;
   const QImage a = gl.rysunek(w, [&](malarz_gl& m) {
-    partie.zacznij(m.macierz(), 1, 6);
+    partie.zacznij(m.poziom(), 1, 6);
     rysuj(partie);
     ASSERT_TRUE(partie.wierny());
     partie.rysuj();
