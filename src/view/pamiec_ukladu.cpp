@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "app/stan.h"
 #include "io/rekordy_stanu.h"
@@ -375,6 +376,17 @@ bool pamiec_ukladu::popraw(const std::vector<obrys>& zmiany, const malarz_ekrano
   return wierny;
 }
 
+// A hover going to and fro changes the same extents again and again: each is mended once.
+void pamiec_ukladu::dopisz_zmiany() {
+  const auto klucz = [](const obrys& o) { return std::tuple(o.x1, o.y1, o.x2, o.y2, o.piksele); };
+  od_zebrania_.insert(od_zebrania_.end(), zmienione_.begin(), zmienione_.end());
+  std::sort(od_zebrania_.begin(), od_zebrania_.end(), [&](const obrys& a, const obrys& b) { return klucz(a) < klucz(b); });
+  od_zebrania_.erase(std::unique(od_zebrania_.begin(), od_zebrania_.end(),
+                                 [&](const obrys& a, const obrys& b) { return klucz(a) == klucz(b); }),
+                     od_zebrania_.end());
+  zmienione_.clear();
+}
+
 void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja, const zakres_zmiany* zakres) {
   const opcje teraz{stan.rysowanie.flagi, stan.rysowanie.biale_linie, stan.tekstura_zdarzen, uklad_.kolorystyka, aktywny};
   if (teraz != opcje_) {
@@ -402,15 +414,14 @@ void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja, cons
   const bool ten_widok = widok == macierze_ && piksel == piksel_ && okno == okno_ && glebia == glebia_;
   if (!nagrano_ && ten_widok && !zmienione_.empty() && w_obrazie_ &&
       (w_obrazie_ = popraw(zmienione_, widok, piksel, okno))) {
-    od_zebrania_.insert(od_zebrania_.end(), zmienione_.begin(), zmienione_.end());
-    zmienione_.clear();
+    dopisz_zmiany();
   }
   bool zebrac = nagrano_ || (ten_widok && !zmienione_.empty() && !w_obrazie_);
   // A new view inside what was gathered: the arrays drawn through the new map, the changes
   // since then mended over them in the kept picture.
   bool przeniesiony = false;
   if (!zebrac && !ten_widok) {
-    od_zebrania_.insert(od_zebrania_.end(), zmienione_.begin(), zmienione_.end());
+    dopisz_zmiany();
     przeniesiony = partie_.wierny() && od_zebrania_.size() <= ZMIANY_DO_PRZENIESIENIA &&
                    obejmuje(widok, piksel, okno, glebia) &&
                    (od_zebrania_.empty() || (!widoczne_.empty() && obraz_.przygotuj(okno[2], okno[3])));

@@ -108,6 +108,8 @@ class pamiec_ukladu {
   void przyjmij(kawalek& k, std::uint64_t odcisk, bool aktywny);
   void nagraj(kawalek& k, bool aktywny);
   void zbierz(const malarz_ekranowy::macierze& m, double piksel, const std::array<int, 4>& okno, int glebia);
+  // Moves zmienione_ into od_zebrania_, each extent once.
+  void dopisz_zmiany();
   // Whether the arrays gathered hold every item the view of `m` shows.
   bool obejmuje(const malarz_ekranowy::macierze& m, double piksel, const std::array<int, 4>& okno, int glebia) const;
   // Draws again in the kept picture the pixels that the items of `zmiany` covered and cover now;
