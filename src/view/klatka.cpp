@@ -91,7 +91,8 @@ void rysuj_klatke(malarz& m, const dokument& dok, stan_edytora& edytor, warstwy_
   m.zachowaj_macierz();
   m.skaluj(w.skala / w.proporcja, w.skala, w.skala);
   m.przesun(w.przes_x, w.przes_y, 0);
-  if (2 * w.proporcja / w.skala >= PLAN_NA_KARCIE) {
+  const prostokat_planu widac = widoczny_prostokat(w);
+  if (widac.x2 - widac.x1 >= PLAN_NA_KARCIE) {
     double x, y;
     poczatek_ukladu(dok.tor, w, x, y);
     m.poczatek_planu(x, y);

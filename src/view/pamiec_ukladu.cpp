@@ -251,6 +251,7 @@ void pamiec_ukladu::zbierz(const malarz_ekranowy::macierze& m, double piksel, co
     obrys calosc;
     for (const auto* kawalki : {&punkty_, &linie_})
       for (const kawalek& k : *kawalki) calosc.dodaj(k.zasieg);
+    najwiecej_pikseli_ = calosc.piksele;
     const prostokat obszar{-OBSZAR_ZEBRANIA, -OBSZAR_ZEBRANIA, OBSZAR_ZEBRANIA, OBSZAR_ZEBRANIA};
     bool caly = false;
     zebrano_wszystko_ = calosc.pusty() || (widoczny(calosc, ekran, px_x, px_y, obszar, caly) && caly);
@@ -299,12 +300,9 @@ bool pamiec_ukladu::obejmuje(const malarz_ekranowy::macierze& m, double piksel, 
       if (!m.ekran.odwroc(ex, ey, x, y)) return false;
       widok.dodaj(x, y);
     }
-  float piksele = 0;
-  for (const auto* kawalki : {&punkty_, &linie_})
-    for (const kawalek& k : *kawalki) piksele = std::max(piksele, k.zasieg.piksele);
   const double metry = piksel * std::max((widok.x2 - widok.x1) / std::max(okno[2], 1),
                                          (widok.y2 - widok.y1) / std::max(okno[3], 1));
-  const double zapas = (piksele + 2) * metry;
+  const double zapas = (najwiecej_pikseli_ + 2) * metry;
   widok = {widok.x1 - zapas, widok.y1 - zapas, widok.x2 + zapas, widok.y2 + zapas};
   // Far smaller than what was gathered: gathering it alone costs less than drawing all that.
   const double pole = (widok.x2 - widok.x1) * (widok.y2 - widok.y1);
@@ -412,9 +410,9 @@ void pamiec_ukladu::rysuj(malarz_gl& m, bool aktywny, std::uint64_t wersja, cons
   const malarz_ekranowy::macierze& widok = m.poziom();
   const double piksel = m.piksel();
   const bool ten_widok = widok == macierze_ && piksel == piksel_ && okno == okno_ && glebia == glebia_;
-  if (!nagrano_ && ten_widok && !zmienione_.empty() && w_obrazie_ &&
-      (w_obrazie_ = popraw(zmienione_, widok, piksel, okno))) {
-    dopisz_zmiany();
+  if (!nagrano_ && ten_widok && !zmienione_.empty() && w_obrazie_) {
+    w_obrazie_ = popraw(zmienione_, widok, piksel, okno);
+    if (w_obrazie_) dopisz_zmiany();
   }
   bool zebrac = nagrano_ || (ten_widok && !zmienione_.empty() && !w_obrazie_);
   // A new view inside what was gathered: the arrays drawn through the new map, the changes

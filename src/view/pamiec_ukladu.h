@@ -138,10 +138,11 @@ class pamiec_ukladu {
   // The view the arrays were gathered for, then the view drawn last.
   malarz_ekranowy::macierze macierze_;
   // When gathered with the map on the card: the view of the gathering, whether it took every
-  // item, and the plan extent of what it took.
+  // item, the plan extent of what it took, and the largest size drawn.
   przeksztalcenie ekran_zebrania_;
   bool zebrano_wszystko_ = false;
   obrys zebrane_;
+  float najwiecej_pikseli_ = 0;
   // Extents of the changes since the gathering, mended in the kept picture only.
   std::vector<obrys> od_zebrania_;
   double piksel_ = 0;
