@@ -26,7 +26,10 @@ class zbieracz_partii : public malarz_ekranowy {
   std::size_t prymitywy() const { return ile_warstw_ == 0 ? 0 : (ile_warstw_ - 1) * pojemnosc_ + w_warstwie_; }
   // Draws the arrays through GL's current matrix, clearing the depth buffer before each run of depths. The first call after
   // gathering moves them into a GL buffer, where they stay until the next gathering, and frees
-  // them: GL keeps its own copy.
+  // them: GL keeps its own copy. A batch goes there in the order of its primitives' place on the
+  // plan: GL passes over whole runs of vertices outside the view at once, but clips every
+  // primitive of a run that has one vertex outside, and a view moved over the arrays then finds
+  // few such runs. Each primitive keeps its depth, so the order changes no pixel.
   void rysuj();
   // Deletes the GL buffer: call with its context current (the destructor leaves it to the
   // context, which frees it when it goes). What was gathered goes with it: gather again.
@@ -83,20 +86,8 @@ class zbieracz_partii : public malarz_ekranowy {
     }
     std::size_t ile() const { return ile_; }
     std::size_t w_pamieci() const;
-    // Gives every block in order with the floats it holds to `f`, freeing each after it, and
-    // leaves the blocks empty.
-    template <class F>
-    void oddaj(F&& f) {
-      std::size_t rozmiar = PIERWSZY_BLOK, zostalo = ile_;
-      for (auto& b : bloki_) {
-        const std::size_t n = std::min(rozmiar, zostalo);
-        f(b.get(), n);
-        b.reset();
-        zostalo -= n;
-        rozmiar = std::min(rozmiar * 2, NAJWIEKSZY_BLOK);
-      }
-      zwolnij();
-    }
+    // The float at index `f` of those added.
+    const float* adres(std::size_t f) const;
     void zwolnij();
 
    private:
@@ -119,12 +110,21 @@ class zbieracz_partii : public malarz_ekranowy {
     std::vector<partia> partie;
   };
 
+  // A vertex as GL gets it.
+  struct wierzcholek_gl {
+    float x, y;
+    bool operator==(const wierzcholek_gl&) const = default;
+  };
+
   // The depth of the next primitive; a new layer when the depth buffer has no more room.
   float nowy_prymityw();
   partia& partia_dla(rodzaj r);
+  wierzcholek_gl na_karte(double x, double y) const;
   void dodaj(partia& p, double x, double y, float z);
+  void odcinek(wierzcholek_gl a, wierzcholek_gl b, float z);
 
   void wyslij();
+  void wyslij_wedlug_miejsca(partia& p, std::vector<float>& pakiet);
 
   std::vector<warstwa> warstwy_;
   unsigned bufor_ = 0;
@@ -143,6 +143,6 @@ class zbieracz_partii : public malarz_ekranowy {
   bool w_pasku_ = false;
   bool pierwszy_w_pasku_ = false;
   float z_paska_ = 0;
-  double poprzedni_x_ = 0, poprzedni_y_ = 0;
+  wierzcholek_gl poprzedni_{0, 0};
   partia* ostatnia_ = nullptr;
 };

@@ -560,7 +560,7 @@ TEST_F(PamiecObrazu, PrzejrzysteWKolejnosci) {
 }
 
 // Few bits of depth: the primitives go in several runs with the depth buffer cleared between
-// them, still the picture of drawing them in order.
+// them, still the picture of drawing them in order; segments of no length left out.
 TEST_F(PamiecObrazu, WieleWarstwGlebi) {
   std::mt19937 los(11);
   std::uniform_real_distribution<double> u(-60, 60);
@@ -573,14 +573,25 @@ TEST_F(PamiecObrazu, WieleWarstwGlebi) {
           m.rozmiar_punktu(static_cast<float>(2 + i % 9));
           m.punkt(u(los), u(los), 0);
           break;
-        case 1:
+        case 1: {
+          // Among them segments of no length, which cover nothing, and vertical ones.
           m.szerokosc_linii(static_cast<float>(1 + i % 4));
-          m.linia(u(los), u(los), 0, u(los), u(los), 0);
+          const double x = u(los), y = u(los);
+          if (i % 16 == 1)
+            m.linia(x, y, 0, x, y, 0);
+          else if (i % 16 == 5)
+            m.linia(x, y, 0, x, y + u(los), 0);
+          else
+            m.linia(x, y, 0, u(los), u(los), 0);
           break;
+        }
         case 2: {
           m.pasek_poczatek();
           const double x = u(los), y = u(los);
-          for (int k = 0; k < 5; ++k) m.wierzcholek(x + k * 3, y + k * k, 0);
+          for (int k = 0; k < 5; ++k) {
+            m.wierzcholek(x + k * 3, y + k * k, 0);
+            if (k == 2) m.wierzcholek(x + k * 3, y + k * k, 0);
+          }
           m.pasek_koniec();
           break;
         }
