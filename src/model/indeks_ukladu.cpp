@@ -55,11 +55,12 @@ bool w_uklad::indeks_gotowy() const {
   if (indeks_aktualny_ && siatka_punktow_.ile() == p.size() && siatka_linii_.ile() == l.size() &&
       std::equal(teraz, teraz + 4, zbudowany_na_))
     return true;
-  std::vector<ramka_wskazania> obrysy(p.size());
-  for (int i = 0; i < pmax(); ++i) obrysy[i] = ramka_punktu(i);
+  std::vector<ramka_wskazania> obrysy;
+  obrysy.reserve(std::max(p.size(), l.size()));
+  for (int i = 0; i < pmax(); ++i) obrysy.push_back(ramka_punktu(i));
   siatka_punktow_.zbuduj(obrysy);
-  obrysy.resize(l.size());
-  for (int i = 0; i < lmax(); ++i) obrysy[i] = ramka_linii(i);
+  obrysy.clear();
+  for (int i = 0; i < lmax(); ++i) obrysy.push_back(ramka_linii(i));
   siatka_linii_.zbuduj(obrysy);
   std::copy(teraz, teraz + 4, zbudowany_na_);
   indeks_aktualny_ = true;

@@ -82,26 +82,35 @@ void siatka::zbuduj(const std::vector<ramka_wskazania>& boxes) {
 
   const std::size_t komorki = static_cast<std::size_t>(kolumny_) * static_cast<std::size_t>(wiersze_);
   poczatki_.assign(komorki + 1, 0);
-  const auto przejdz = [&](auto&& do_komorki) {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (odlozony_[i]) continue;
-      const ramka_wskazania o = z_zapasem(boxes[i]);
-      const int k1 = kolumna(o.x1), k2 = kolumna(o.x2), w1 = wiersz(o.y1), w2 = wiersz(o.y2);
-      if (static_cast<long>(k2 - k1 + 1) * (w2 - w1 + 1) > NAJWIECEJ_KOMOREK) {
-        odlozony_[i] = 1;
-        osobno_.emplace_back(static_cast<std::uint32_t>(i), o);
-        continue;
-      }
-      for (int w = w1; w <= w2; ++w)
-        for (int k = k1; k <= k2; ++k) do_komorki(static_cast<std::size_t>(w) * kolumny_ + k, i);
+  // Most items lie in one cell: the first walk keeps it, and the second files them there
+  // without working their cells out again.
+  constexpr std::uint32_t W_WIELU = UINT32_MAX;
+  std::vector<std::uint32_t> jedyna(n, W_WIELU);
+  const auto w_komorkach = [&](std::size_t i, auto&& do_komorki) {
+    const ramka_wskazania o = z_zapasem(boxes[i]);
+    const int k1 = kolumna(o.x1), k2 = kolumna(o.x2), w1 = wiersz(o.y1), w2 = wiersz(o.y2);
+    if (static_cast<long>(k2 - k1 + 1) * (w2 - w1 + 1) > NAJWIECEJ_KOMOREK) {
+      odlozony_[i] = 1;
+      osobno_.emplace_back(static_cast<std::uint32_t>(i), o);
+      return;
     }
+    if (k1 == k2 && w1 == w2) jedyna[i] = static_cast<std::uint32_t>(static_cast<std::size_t>(w1) * kolumny_ + k1);
+    for (int w = w1; w <= w2; ++w)
+      for (int k = k1; k <= k2; ++k) do_komorki(static_cast<std::size_t>(w) * kolumny_ + k);
   };
-  przejdz([&](std::size_t c, std::size_t) { ++poczatki_[c + 1]; });
+  for (std::size_t i = 0; i < n; ++i) w_komorkach(i, [&](std::size_t c) { ++poczatki_[c + 1]; });
   for (std::size_t c = 0; c < komorki; ++c) poczatki_[c + 1] += poczatki_[c];
   numery_.resize(poczatki_[komorki]);
   std::vector<std::uint32_t> wolne(poczatki_.begin(), poczatki_.end() - 1);
-  // Items filed apart in the first walk are skipped in the second.
-  przejdz([&](std::size_t c, std::size_t i) { numery_[wolne[c]++] = static_cast<std::uint32_t>(i); });
+  for (std::size_t i = 0; i < n; ++i) {
+    // Items filed apart in the first walk have no cells.
+    if (odlozony_[i]) continue;
+    const auto nr = static_cast<std::uint32_t>(i);
+    if (jedyna[i] != W_WIELU)
+      numery_[wolne[jedyna[i]]++] = nr;
+    else
+      w_komorkach(i, [&](std::size_t c) { numery_[wolne[c]++] = nr; });
+  }
 }
 
 void siatka::przefiluj(std::uint32_t nr, const ramka_wskazania& nowy) {
