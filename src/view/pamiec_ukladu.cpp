@@ -375,7 +375,12 @@ bool pamiec_ukladu::popraw(const std::vector<obrys>& zmiany, const malarz_ekrano
 }
 
 // A hover going to and fro changes the same extents again and again: each is mended once.
+// Past the limit the next view is gathered anyway, and what piles up past it serves nothing.
 void pamiec_ukladu::dopisz_zmiany() {
+  if (od_zebrania_.size() > ZMIANY_DO_PRZENIESIENIA) {
+    zmienione_.clear();
+    return;
+  }
   const auto klucz = [](const obrys& o) { return std::tuple(o.x1, o.y1, o.x2, o.y2, o.piksele); };
   od_zebrania_.insert(od_zebrania_.end(), zmienione_.begin(), zmienione_.end());
   std::sort(od_zebrania_.begin(), od_zebrania_.end(), [&](const obrys& a, const obrys& b) { return klucz(a) < klucz(b); });
